@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages this project builds, tests and runs with.
+# Idempotent: prints nothing and changes nothing when everything is there.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config clang-format
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    libsqlite3-dev libcurl4-openssl-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    xvfb xauth
+    python3-pyftpdlib python3-aiosmtpd
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
