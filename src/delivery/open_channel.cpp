@@ -1,0 +1,77 @@
+#include "delivery/channels.h"
+#include "page/page_generator.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "wizard/steps.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio {
+
+namespace {
+
+// Fills a channel's send report. A listed file that has gone missing beeps and brings the
+// delivery page back; returns false then.
+bool fillSendReport(WizardWindow& w, TextBox& report) {
+    report.text.clear();
+    try {
+        report.text += sendReport(w);
+        return true;
+    } catch (const RuntimeError& e) {
+        if (e.number() != errnum::kFileNotFound && e.number() != errnum::kPathNotFound) return true;
+        tryStep([&] { w.dialogs().beep(); });
+        w.frm_export_1.visible = true;
+        return false;
+    }
+}
+
+}  // namespace
+
+void cmd_ftp_Click(WizardWindow& w) {
+    tryStep([&] {
+        w.lab_ftp_serv.caption = w.GetText("LAB_FTP_SERV");
+        w.lab_ftp_user.caption = w.GetText("LAB_FTP_USER");
+        w.lab_ftp_pass.caption = w.GetText("LAB_FTP_PASS");
+        w.lab_ftp_path.caption = w.GetText("LAB_FTP_PATH");
+        w.lab_sndfls_ftp.caption = w.GetText("FLS_SND");
+        w.chk_fls_ftp.caption = w.GetText("CREATE_FLS");
+        w.chk_ftp_remember.caption = w.GetText("FTP_REMEMBER");
+    });
+    w.frm_export_1.visible = false;
+    if (!fillSendReport(w, w.txt_sndfls_ftp)) return;
+    w.frm_ftp.visible = true;
+    tryStep([&] { w.cmd_next.caption = w.GetText("CMD_NEXT"); });
+    w.cmd_next.enabled = true;
+    tryStep([&] { GenerateHTML(w, true); });
+}
+
+void cmd_mail_Click(WizardWindow& w) {
+    w.frm_export_1.visible = false;
+    tryStep([&] {
+        w.lab_mail_recip.caption = w.GetText("LAB_MAIL_RECIP");
+        w.lab_mail_cap.caption = w.GetText("LAB_MAIL_CAP");
+        w.lab_mail_mess.caption = w.GetText("LAB_MAIL_MESS");
+        w.lab_sndfls_mail.caption = w.GetText("FLS_SND");
+    });
+    if (!fillSendReport(w, w.txt_sndfls_mail)) return;
+    w.frm_mail.visible = true;
+    tryStep([&] { w.cmd_next.caption = w.GetText("SEND"); });
+    w.cmd_next.enabled = true;
+}
+
+void cmd_unc_Click(WizardWindow& w) {
+    tryStep([&] { w.lab_sndfls_unc.caption = w.GetText("FLS_SND"); });
+    if (!fillSendReport(w, w.txt_sndfls_unc)) return;
+    tryStep([&] { GenerateHTML(w, true); });
+    w.frm_unc.visible = true;
+    w.frm_export_1.visible = false;
+    tryStep([&] { w.txt_UNC_NAME.text = w.dir_UNC.path(); });
+    tryStep([&] { w.cmd_next.caption = w.GetText("SEND"); });
+    w.cmd_next.enabled = true;
+    tryStep([&] {
+        w.lab_unc_note.caption = w.GetText("lab_unc_note");
+        w.lab[5].caption = w.GetText("lab_unc_drv");
+        w.lab[4].caption = w.GetText("lab_unc_path");
+    });
+}
+
+}  // namespace varmio

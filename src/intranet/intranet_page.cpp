@@ -1,0 +1,76 @@
+#include "intranet_page.h"
+
+#include "intranet_tree.h"
+#include "platform/basic_text.h"
+#include "settings/settings.h"
+#include "wizard/steps.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio {
+
+namespace {
+constexpr char kFieldEnd = '\xFE';
+constexpr char kRecordEnd = '\xFF';
+
+std::string withFinalSeparator(std::string path) {
+    if (!endsWith(path, "/")) path += "/";
+    return path;
+}
+}  // namespace
+
+std::vector<IntranetEntry> parseIntranetList(std::string_view stored) {
+    std::vector<IntranetEntry> entries;
+    for (const std::string& record : splitList(stored, kRecordEnd)) {
+        auto fields = splitList(record, kFieldEnd);
+        fields.resize(3);
+        entries.push_back({fields[0], fields[1], fields[2]});
+    }
+    return entries;
+}
+
+void prepareIntranetChoice(WizardWindow& w) {
+    tryStep([&] {
+        WizardWindow::Working working(w, "PROSESSING");
+        if (w.txt_intra_path.text.empty()) w.txt_intra_path.text = w.config("txt_intra_path");
+        InitIntraTree(w);
+    });
+
+    std::vector<IntranetEntry> entries;
+    tryStep([&] { entries = parseIntranetList(w.config("MYINTRA")); });
+    tryStep([&] { w.cmb_my_intras.clear(); });
+    bool takenFromList = false;
+    for (const IntranetEntry& entry : entries) {
+        tryStep([&] {
+            if (!w.txt_intra_path.text.empty()) return;
+            w.txt_intra_path.text = entry.root;
+            w.settings().WriteSetting("CONFIG", "txt_intra_path", entry.root);
+            w.cmb_my_intras.text = entry.name;
+            takenFromList = true;
+        });
+        tryStep([&] { w.cmb_my_intras.addItem(entry.name); });
+        tryStep([&] {
+            if (lcase(withFinalSeparator(entry.root)) ==
+                    lcase(withFinalSeparator(w.txt_intra_path.text)) &&
+                !takenFromList)
+                w.cmb_my_intras.text = entry.name;
+        });
+    }
+    tryStep([&] {
+        if (entries.size() == 1 && w.txt_intra_path.text.empty())
+            w.cmb_my_intras.text = entries[0].name;
+    });
+    tryStep([&] {
+        if (!w.txt_intra_path.text.empty() && !entries.empty()) return;
+        w.txt_intra_path.text.clear();
+        {
+            WizardWindow::Working working(w, "PROSESSING");
+            InitIntraTree(w);
+        }
+        TreeNode& root = w.tvwIntra.node(1);
+        root.text = "No intra defined";
+        root.image = 6;
+    });
+    tryStep([&] { w.tvwIntra.select(&w.tvwIntra.node(1)); });
+}
+
+}  // namespace varmio

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varmio {
+
+class WizardWindow;
+
+// One entry of the intranet list (CONFIG "MYINTRA").
+struct IntranetEntry {
+    std::string name;
+    std::string root;
+    std::string extra;
+};
+// Records of name, 0xFE, root, 0xFE, third field, 0xFF.
+std::vector<IntranetEntry> parseIntranetList(std::string_view stored);
+
+// Fills the intranet choice and builds the tree: shared by the intranet-manager start, the
+// straight-to-intranet driver start and the intranet delivery button.
+void prepareIntranetChoice(WizardWindow& w);
+
+}  // namespace varmio

@@ -1,0 +1,105 @@
+#include "file_list.h"
+
+#include "platform/basic_text.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "settings/settings.h"
+#include "wizard/history.h"
+#include "wizard/steps.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio {
+
+namespace {
+
+constexpr std::string_view kAddFileFilter =
+    "All Files (*.*)|*.*|Compuserve graphics format (*.gif)|*.gif|JPEG (*.jpg, *.jpeg)|"
+    "*.jpg;*.jpeg| Portable network graphic (*.png)|*.png";
+
+bool hasQuestionMark(const SplitPath& path) {
+    return contains(path.folder, "?") || contains(path.name, "?");
+}
+
+void enableNextWhenFilesListed(WizardWindow& w) {
+    w.cmd_next.enabled = w.lvwFiles.count() > 0;
+}
+
+}  // namespace
+
+SplitPath splitPath(std::string_view path) {
+    size_t slash = path.rfind(kPathSeparator);
+    if (slash == std::string_view::npos) return {"", std::string(path)};
+    return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
+}
+
+void addFileRow(WizardWindow& w, std::string folder, std::string name) {
+    ListItem& row = w.lvwFiles.add(std::move(folder));
+    row.setSubItem(1, std::move(name));
+    row.setSubItem(2, " ");
+}
+
+int IsItIMG(std::string_view FileName) {
+    static constexpr std::string_view kEndings[] = {".gif", ".jpg",  ".peg",   ".png",
+                                                    ".jpe", ".jfif", ".pjpeg", ".pjp"};
+    std::string lowered = lcase(FileName);
+    for (std::string_view ending : kEndings)
+        if (endsWith(lowered, ending)) return 1;
+    return 0;
+}
+
+void chk_add_files_Click(WizardWindow& w) {
+    w.frm_files_2.visible = w.chk_add_files.ticked();
+}
+
+void cmd_addfile_Click(WizardWindow& w) {
+    std::optional<std::string> chosen;
+    if (!tryStep([&] { chosen = w.dialogs().openFile({std::string(kAddFileFilter), 1}); })) return;
+    if (!chosen || chosen->empty()) return;
+    SplitPath path = splitPath(*chosen);
+    tryStep([&] {
+        if (!hasQuestionMark(path)) addFileRow(w, path.folder, path.name);
+    });
+    tryStep([&] { w.cmb_link_img.addItem(path.folder + path.name); });
+    enableNextWhenFilesListed(w);
+}
+
+void cmb_manual_file_KeyPress(WizardWindow& w, int& keyAscii) {
+    if (keyAscii != 13) return;
+    tryStep([&] {
+        const std::string typed = w.cmb_manual_file.text;
+        SplitPath path = splitPath(typed);
+        if (!hasQuestionMark(path)) addFileRow(w, path.folder, path.name);
+
+        Settings& s = w.settings();
+        std::string stored = s.ReadSetting("CONFIG", "CMB_MANUAL_FILES");
+        if (occursIn(stored, path.name, Compare::IgnoreCase)) return;
+        stored += typed + "|";
+        s.WriteSetting("CONFIG", "CMB_MANUAL_FILES", stored);
+        w.cmb_manual_file.text.clear();
+        w.cmb_manual_file.clear();
+        w.cmb_manual_file.fillFromList(s.ReadSetting("CONFIG", "CMB_MANUAL_FILES"));
+    });
+}
+
+void cmd_remfile_Click(WizardWindow& w) {
+    tryStep([&] {
+        if (w.lvwFiles.count() == 0) return;
+        ListItem* row = w.lvwFiles.selectedItem();
+        if (!row) return;  // nothing selected: the question cannot be asked
+        std::string question = w.GetText("QUE_REMFILE_1") + row->text + row->subItem(1) +
+                               w.GetText("QUE_REMFILE_2") + "?";
+        if (w.Ask(question)) w.lvwFiles.remove(w.lvwFiles.selected);
+    });
+    enableNextWhenFilesListed(w);
+}
+
+void cmd_copytag_Click(WizardWindow& w) {
+    tryStep([&] {
+        if (w.lvwFiles.count() == 0) return;
+        ListItem* row = w.lvwFiles.selectedItem();
+        if (!row) return;
+        row->setSubItem(2, row->subItem(2) == " " ? "X" : " ");
+    });
+}
+
+}  // namespace varmio

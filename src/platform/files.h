@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// File operations as the window code uses them. Failures throw RuntimeError with the run time's
+// error numbers (53 file not found, 76 path not found, 70 permission denied, ...).
+namespace varmio {
+
+// The folder separator that stands wherever the window code writes a path separator.
+inline constexpr char kPathSeparator = '/';
+
+bool fileExists(const std::string& path);  // a regular file
+bool folderExists(const std::string& path);
+// Length in bytes; throws 53 when the file does not exist.
+long long fileLength(const std::string& path);
+// Last-modified date and time in general date form ("2026-12-05 14:21:42").
+std::string fileDateTime(const std::string& path);
+
+// Deletes the files of `folder` whose names match `pattern` ("*.tmp"); matching ignores case,
+// as it does on the platform the records were designed for. Missing files are no error.
+void deleteMatching(const std::string& folder, std::string_view pattern);
+// Deletes one file; throws when it does not exist or cannot be deleted.
+void deleteFile(const std::string& path);
+// Copies, replacing an existing target.
+void copyFile(const std::string& from, const std::string& to);
+void makeFolder(const std::string& path);    // throws 75 when it exists
+void removeFolder(const std::string& path);  // throws 75 when not empty
+// Names (not paths) of the files in `folder` matching `pattern`, ignoring case, in the order the
+// file system returns them.
+std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern);
+std::vector<std::string> listFolders(const std::string& folder);
+bool matchesPattern(std::string_view name, std::string_view pattern);
+
+// Reads a text file line by line: a line ends at CR or at CR LF; a lone LF stays inside the line.
+std::vector<std::string> readLines(const std::string& path);
+
+// Writes a text file line by line, each line ended by CR LF. Opening replaces the file.
+class LineWriter {
+  public:
+    explicit LineWriter(const std::string& path);  // throws when the file cannot be created
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    void line(std::string_view text);
+    // Adds raw bytes; used where a line is built from several writes.
+    void write(std::string_view text);
+    void close();
+
+  private:
+    void flush();
+
+    std::string path_;
+    std::string buffer_;
+    int fd_ = -1;
+};
+
+// A RuntimeError for a failed system call on `path`, from errno.
+[[noreturn]] void throwFileError(int errnoValue, const std::string& path);
+
+}  // namespace varmio

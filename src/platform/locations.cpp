@@ -1,0 +1,35 @@
+#include "locations.h"
+
+#include "system_info.h"
+
+namespace varmio {
+
+namespace {
+std::string dataHome(const SystemInfo& system) {
+    std::string xdg = system.environment("XDG_DATA_HOME");
+    if (!xdg.empty()) return xdg;
+    std::string home = system.environment("HOME");
+    return (home.empty() ? std::string("/tmp") : home) + "/.local/share";
+}
+
+std::string withoutFinalSeparator(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+}  // namespace
+
+std::string defaultWindowsFolder(const SystemInfo& system) {
+    return dataHome(system) + "/varmio/printer";
+}
+
+std::string defaultProgramFolder(const SystemInfo& system) {
+    return dataHome(system) + "/varmio";
+}
+
+std::string programFolder(const SystemInfo& system) {
+    std::string home = system.environment("VARMIO_HOME");
+    return withoutFinalSeparator(home.empty() ? defaultProgramFolder(system) : home);
+}
+
+}  // namespace varmio

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "wizard/form.h"
+
+namespace varmio {
+
+class WindowHost;
+
+// The small window that tells the user the wizard is busy. Loaded once, hidden between uses.
+class WorkingWindow : public Form {
+  public:
+    WorkingWindow();
+
+    Label Label1{*this, "Label1"};
+    // Background colour as 0xRRGGBB; changed while a transfer is waited for.
+    int backColor = 0xF0F0F0;
+    bool loaded = false;
+
+    // Loads the window on first use, centred on the screen.
+    void load(WindowHost& host);
+    // Shows the window with `text`, repainted before the caller's work starts.
+    void showWith(WindowHost& host, const std::string& text);
+    void hide() { visible = false; }
+};
+
+}  // namespace varmio

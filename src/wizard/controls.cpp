@@ -1,0 +1,235 @@
+#include "controls.h"
+
+#include "form.h"
+#include "platform/basic_text.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace varmio {
+
+Control::Control(Form& form, ControlKind kind, std::string name, Control* container, int index)
+    : form_(form), kind_(kind), name_(std::move(name)), container_(container), index_(index) {
+    form.add(*this);
+}
+
+std::string Control::id() const {
+    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+bool Control::shown() const {
+    for (const Control* c = this; c; c = c->container())
+        if (!c->visible) return false;
+    return true;
+}
+
+bool Control::reachable() const {
+    for (const Control* c = this; c; c = c->container())
+        if (!c->visible || !c->enabled) return false;
+    return true;
+}
+
+void Control::userClick() {
+    if (onClick) onClick();
+}
+
+void Control::userDblClick() {
+    if (onDblClick) onDblClick();
+}
+
+void CheckBox::setValue(int value) {
+    if (value < 0 || value > 2) throw RuntimeError(380, "Invalid property value");
+    if (value == value_) return;
+    value_ = value;
+    if (onClick) onClick();
+}
+
+void CheckBox::userClick() {
+    setValue(value_ == 1 ? 0 : 1);
+}
+
+void TextControl::keyPress(int keyAscii) {
+    if (onKeyPress) onKeyPress(keyAscii);
+}
+
+void ComboBox::fillFromList(std::string_view stored) {
+    for (auto& entry : splitList(stored))
+        addItem(std::move(entry));
+}
+
+bool ComboBox::choose(std::string_view entry) {
+    for (const auto& item : items) {
+        if (item == entry) {
+            text = item;
+            if (onClick) onClick();
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ListItem::subItem(int i) const {
+    return i >= 1 && i <= static_cast<int>(subItems.size()) ? subItems[i - 1] : std::string();
+}
+
+void ListItem::setSubItem(int i, std::string value) {
+    if (i < 1) throw RuntimeError(380, "Invalid property value");
+    if (static_cast<int>(subItems.size()) < i) subItems.resize(i);
+    subItems[i - 1] = std::move(value);
+}
+
+ListItem& ListView::add(std::string text) {
+    rows.push_back(ListItem{std::move(text), {}, 0});
+    return rows.back();
+}
+
+void ListView::remove(int position) {
+    if (position < 1 || position > count()) throw RuntimeError(35600, "Index out of bounds");
+    rows.erase(rows.begin() + (position - 1));
+    if (selected == position)
+        selected = 0;
+    else if (selected > position)
+        --selected;
+}
+
+void ListView::clear() {
+    rows.clear();
+    selected = 0;
+}
+
+ListItem* ListView::selectedItem() {
+    return selected >= 1 && selected <= count() ? &rows[selected - 1] : nullptr;
+}
+
+ListItem& ListView::row(int position) {
+    if (position < 1 || position > count()) throw RuntimeError(35600, "Index out of bounds");
+    return rows[position - 1];
+}
+
+TreeNode& TreeView::insert(TreeNode* parent, std::string key, std::string text, int image) {
+    if (!key.empty() && find(key))
+        throw RuntimeError(errnum::kKeyNotUnique, "Key is not unique in collection");
+    auto node = std::make_unique<TreeNode>();
+    node->key = std::move(key);
+    node->text = std::move(text);
+    node->image = image;
+    node->parent = parent;
+    nodes_.push_back(std::move(node));
+    return *nodes_.back();
+}
+
+TreeNode& TreeView::add(std::string_view parentKey, std::string key, std::string text, int image) {
+    TreeNode* parent = nullptr;
+    if (!parentKey.empty()) {
+        parent = find(parentKey);
+        if (!parent) throw RuntimeError(errnum::kElementNotFound, "Element not found");
+    }
+    return insert(parent, std::move(key), std::move(text), image);
+}
+
+TreeNode& TreeView::addChild(TreeNode& parent, std::string key, std::string text, int image) {
+    return insert(&parent, std::move(key), std::move(text), image);
+}
+
+void TreeView::remove(TreeNode& node) {
+    // Collect the node and its descendants (children always come after their parent).
+    std::vector<const TreeNode*> doomed{&node};
+    for (auto& n : nodes_) {
+        for (const TreeNode* p = n->parent; p; p = p->parent) {
+            if (p == &node) {
+                doomed.push_back(n.get());
+                break;
+            }
+        }
+    }
+    auto isDoomed = [&](const TreeNode* n) {
+        for (const TreeNode* d : doomed)
+            if (d == n) return true;
+        return false;
+    };
+    if (selected_ && isDoomed(selected_)) selected_ = nullptr;
+    std::erase_if(nodes_, [&](const std::unique_ptr<TreeNode>& n) { return isDoomed(n.get()); });
+}
+
+void TreeView::clear() {
+    nodes_.clear();
+    selected_ = nullptr;
+}
+
+TreeNode& TreeView::node(int position) {
+    if (position < 1 || position > count()) throw RuntimeError(35600, "Index out of bounds");
+    return *nodes_[position - 1];
+}
+
+int TreeView::position(const TreeNode& node) const {
+    for (size_t i = 0; i < nodes_.size(); ++i)
+        if (nodes_[i].get() == &node) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+TreeNode* TreeView::find(std::string_view key) {
+    if (key.empty()) return nullptr;
+    for (auto& n : nodes_)
+        if (equalsNoCase(n->key, key)) return n.get();
+    return nullptr;
+}
+
+int TreeView::childCount(const TreeNode& node) const {
+    int children = 0;
+    for (auto& n : nodes_)
+        if (n->parent == &node) ++children;
+    return children;
+}
+
+void TreeView::userNodeClick(int position) {
+    TreeNode& n = node(position);
+    selected_ = &n;
+    if (onNodeClick) onNodeClick(n);
+}
+
+void TreeView::userMouseDown(int button) {
+    if (onMouseDown) onMouseDown(button, 0);
+}
+
+void DriveList::setDrive(std::string_view drive) {
+    std::string wanted = driveOf(drive);
+    if (!folderExists(wanted)) throw RuntimeError(68, "Device unavailable");
+    if (wanted == drive_) return;
+    drive_ = wanted;
+    if (onChange) onChange();
+}
+
+std::vector<std::string> DriveList::drives() const {
+    std::vector<std::string> out{"/"};
+    return out;
+}
+
+std::string DriveList::driveOf(std::string_view) const {
+    return "/";
+}
+
+void DirList::setPath(std::string_view path) {
+    std::string wanted(path);
+    while (wanted.size() > 1 && wanted.back() == kPathSeparator)
+        wanted.pop_back();
+    if (!folderExists(wanted)) throw RuntimeError(errnum::kPathNotFound, "Path not found");
+    if (wanted == path_) return;
+    path_ = wanted;
+    if (onChange) onChange();
+}
+
+std::vector<std::string> DirList::subFolders() const {
+    return listFolders(path_);
+}
+
+Control* Form::find(std::string_view id) const {
+    for (Control* c : controls_)
+        if (c->id() == id) return c;
+    return nullptr;
+}
+
+void Form::centre(int screenWidth, int screenHeight) {
+    top = screenHeight / 2 - height / 2;
+    left = screenWidth / 2 - width / 2;
+}
+
+}  // namespace varmio

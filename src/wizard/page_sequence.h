@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace varmio {
+
+class WizardWindow;
+
+void cmd_next_Click(WizardWindow& w);
+void cmd_prev_Click(WizardWindow& w);
+void cmd_help_Click(WizardWindow& w);
+void cmd_preview_Click(WizardWindow& w);
+void Command1_Click(WizardWindow& w);
+void img_wizard_logo_DblClick(WizardWindow& w, int index);
+
+// "LAB_FILE_1" + rows + "LAB_FILE_2" + total bytes + "BYTES" + "."
+std::string fileCountLine(WizardWindow& w);
+// Eight random letters a to z followed by ".htm".
+std::string randomPageName(WizardWindow& w);
+
+}  // namespace varmio
