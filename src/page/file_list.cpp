@@ -55,7 +55,11 @@ void cmd_addfile_Click(WizardWindow& w) {
     std::optional<std::string> chosen;
     if (!tryStep([&] { chosen = w.dialogs().openFile({std::string(kAddFileFilter), 1}); })) return;
     if (!chosen || chosen->empty()) return;
-    SplitPath path = splitPath(*chosen);
+    addChosenFile(w, *chosen);
+}
+
+void addChosenFile(WizardWindow& w, std::string_view chosen) {
+    SplitPath path = splitPath(chosen);
     tryStep([&] {
         if (!hasQuestionMark(path)) addFileRow(w, path.folder, path.name);
     });

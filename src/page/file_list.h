@@ -22,6 +22,10 @@ struct SplitPath {
 };
 SplitPath splitPath(std::string_view path);
 
+// Adds a file the user chose (through the file dialog or by dropping it onto the list): a row,
+// an image-link choice, and Next enabled.
+void addChosenFile(WizardWindow& w, std::string_view path);
+
 // Appends a file row (folder, name, mark " ").
 void addFileRow(WizardWindow& w, std::string folder, std::string name);
 
