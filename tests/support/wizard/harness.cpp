@@ -1,0 +1,100 @@
+#include "support/wizard/harness.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "platform/errors.h"
+#include "settings/reg_file.h"
+#include "wizard/startup.h"
+#include "wizard/version.h"
+
+namespace varmio::test {
+
+namespace fs = std::filesystem;
+
+std::string FakeDialogs::next(std::string_view what) {
+    if (answers.empty()) throw std::logic_error("unanswered dialog: " + std::string(what));
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void FakeDialogs::message(std::string_view text, std::string_view) {
+    shown.emplace_back(text);
+}
+
+bool FakeDialogs::question(std::string_view text, std::string_view) {
+    shown.emplace_back(text);
+    return next(text) == "yes";
+}
+
+std::optional<std::string> FakeDialogs::input(std::string_view prompt, std::string_view,
+                                              std::string_view) {
+    shown.emplace_back(prompt);
+    std::string answer = next(prompt);
+    if (answer == "cancel") return std::nullopt;
+    return answer;
+}
+
+std::optional<std::string> FakeDialogs::openFile(const FileRequest& request) {
+    shown.push_back(request.filter);
+    std::string answer = next(request.filter);
+    if (answer == "cancel") return std::nullopt;
+    return answer;
+}
+
+std::string FakeSystem::environment(std::string_view name) const {
+    auto it = env.find(name);
+    return it == env.end() ? "" : it->second;
+}
+
+void FakeHost::runModal(Form& dialog) {
+    if (!onModal) throw std::logic_error("modal dialog without a test answer: " + dialog.name());
+    onModal(dialog);
+}
+
+WizardHarness::WizardHarness() : hive_(dir_.path() / "registry.db"), settings_(hive_) {
+    fs::create_directories(dir_.path() / "home" / "tmp");
+    fs::create_directories(dir_.path() / "windows");
+    fs::create_directories(dir_.path() / "work");
+    system.env["WINDIR"] = windir();
+    auto shipped = parseRegFile(readFile(std::string(VARMIO_SOURCE_DIR) + "/data/install.reg"));
+    if (!shipped || !shipped->problems.empty())
+        throw std::runtime_error("data/install.reg does not import cleanly");
+    applyRegFile(hive_, *shipped);
+    setConfig("MG_VERSION", versionStamp());
+}
+
+bool WizardHarness::start(const std::string& commandLine) {
+    WizardServices services{settings_, dialogs, shell, system, random, host};
+    window_ = std::make_unique<WizardWindow>(services, WizardStartInfo{commandLine, home()});
+    try {
+        Form_Load(*window_);
+        return true;
+    } catch (const ProgramEnd&) {
+        return false;
+    }
+}
+
+void WizardHarness::setConfig(const std::string& name, const std::string& value) {
+    settings_.WriteSetting("CONFIG", name, value);
+}
+
+std::string WizardHarness::config(const std::string& name) {
+    return settings_.ReadSetting("CONFIG", name);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+}
+
+}  // namespace varmio::test
