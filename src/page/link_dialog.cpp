@@ -21,6 +21,8 @@ void LinkDialog::Form_Load(WindowHost& host) {
     tryStep([&] { caption = settings_.GetText("FRM_INPUT_LINK"); });
     tryStep([&] { lab[0].caption = settings_.GetText("LAB_LNK_NAME"); });
     tryStep([&] { lab[1].caption = settings_.GetText("LAB_LNK_URL"); });
+    tryStep([&] { cmd_ok.caption = settings_.GetText("CMD_OK"); });
+    tryStep([&] { cmd_cancel.caption = settings_.GetText("CMD_CANCEL"); });
     tryStep([&] {
         txt_LNK_NAME.clear();
         std::string names = settings_.ReadSetting("CONFIG", "txt_LNK_NAME");

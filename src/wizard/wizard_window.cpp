@@ -46,7 +46,9 @@ void WizardWindow::setDesignTimeState() {
 
     // Parts of pages that follow a check box start as their unticked box says.
     frm_files_2.visible = false;
-    chk_mkHTMLtgs.enabled = false;
+    // A page is made unless the run says otherwise: driver mode writes it before the saved
+    // choices and the run's own state are applied.
+    chk_cmpHTML.setValue(1);
     cmb_htmlhead.visible = false;
     cmd_browse[1].visible = false;
     cmb_htmlfoot.visible = false;
