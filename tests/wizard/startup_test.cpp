@@ -1,0 +1,57 @@
+// Start-up goes on after a failing step, and its later steps see what the earlier ones did.
+#include <gtest/gtest.h>
+
+#include "support/wizard/harness.h"
+
+namespace varmio::test {
+namespace {
+
+TEST(Startup, AFailingStepIsSkippedAndTheNextRuns) {
+    WizardHarness h;
+    // A check box cannot take 7: restoring the footer fails half-way, the rest goes on.
+    h.setConfig("chk_HTMLfoot", "7|/f/foot.htm|");
+    h.setConfig("chk_HTMLhead", "1|/f/head.htm|");
+    h.setConfig("chk_add_links", "7");
+    h.setConfig("txt_freetext_top", "after the failures");
+    ASSERT_TRUE(h.start());
+    WizardWindow& w = h.window();
+    EXPECT_EQ(w.chk_HTMLfoot.value(), 0);
+    EXPECT_EQ(w.cmb_htmlfoot.text, "") << "the failing step stops at its failing statement";
+    EXPECT_EQ(w.chk_HTMLhead.value(), 1);
+    EXPECT_EQ(w.cmb_htmlhead.text, "/f/head.htm");
+    EXPECT_EQ(w.txt_freetext_top.text, "after the failures");
+    EXPECT_EQ(w.caption, "Varmio Publish Wizard");
+}
+
+TEST(Startup, StoredListsAreReadEvenWithoutTheirLastSeparator) {
+    WizardHarness h;
+    h.setConfig("txt_FTP_Serv", "one|two");
+    h.setConfig("lvwLinks_top", "Home|http://h|Lone");
+    ASSERT_TRUE(h.start());
+    WizardWindow& w = h.window();
+    EXPECT_EQ(w.txt_FTP_Serv.items, (std::vector<std::string>{"one", "two"}));
+    EXPECT_EQ(w.cmb_htmlfile.items, (std::vector<std::string>{""}))
+        << "an empty page name history still gives one empty entry";
+    ASSERT_EQ(w.lvwLinks_top.count(), 2);
+    EXPECT_EQ(w.lvwLinks_top.rows[1].text, "Lone");
+    EXPECT_EQ(w.lvwLinks_top.rows[1].subItem(1), "");
+}
+
+TEST(Startup, DriverModeCanOpenStraightOnTheIntranetPage) {
+    WizardHarness h;
+    h.setConfig("go_thru_intra", "1");
+    writeFile(h.windir() + "/varmiocv.ini", "[settings]\r\npdf=1\r\npat=" + h.work() + "\r\n");
+    ASSERT_TRUE(h.start("drv"));
+    WizardWindow& w = h.window();
+    EXPECT_TRUE(w.frm_intra.visible);
+    EXPECT_FALSE(w.frm_export_1.visible);
+    EXPECT_TRUE(w.cmd_next.enabled);
+    EXPECT_EQ(w.cmd_next.caption, "Send");
+    ASSERT_EQ(w.tvwIntra.count(), 1);
+    EXPECT_EQ(w.tvwIntra.node(1).text, "No intra defined");
+    EXPECT_EQ(w.tvwIntra.node(1).image, 6);
+    EXPECT_EQ(w.tvwIntra.selectedPosition(), 1);
+}
+
+}  // namespace
+}  // namespace varmio::test
