@@ -1,6 +1,6 @@
 #include "intranet_page.h"
 
-#include "intranet_tree.h"
+#include "intranet_store.h"
 #include "platform/basic_text.h"
 #include "settings/settings.h"
 #include "wizard/steps.h"

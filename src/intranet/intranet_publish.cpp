@@ -1,10 +1,59 @@
 #include "intranet_publish.h"
 
+#include <optional>
+
+#include "index_pages.h"
 #include "intranet_page.h"
+#include "intranet_store.h"
+#include "page/page_generator.h"
+#include "platform/basic_text.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/random.h"
 #include "wizard/steps.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
+
+namespace {
+
+// Runs publishing's steps, remembering the last failure for the final message. Once told to
+// ignore errors, a failure clears what was remembered instead.
+class ErrorRecorder {
+  public:
+    template <class Step>
+    void run(Step&& step) {
+        try {
+            step();
+        } catch (const RuntimeError& e) {
+            note(e.number(), e.description());
+        } catch (const std::exception& e) {
+            note(errnum::kInvalidProcedureCall, e.what());
+        }
+    }
+    void ignoreFromNowOn() { ignoring_ = true; }
+    bool failed() const { return last_.has_value(); }
+    std::string report() const {
+        return " (" + last_->description + " [" + std::to_string(last_->number) + "])";
+    }
+
+  private:
+    struct Failure {
+        int number;
+        std::string description;
+    };
+    void note(int number, const std::string& description) {
+        if (ignoring_)
+            last_.reset();
+        else
+            last_ = Failure{number, description};
+    }
+
+    bool ignoring_ = false;
+    std::optional<Failure> last_;
+};
+
+}  // namespace
 
 void cmd_intra_Click(WizardWindow& w) {
     tryStep([&] { w.frm_intra.visible = true; });
@@ -16,7 +65,76 @@ void cmd_intra_Click(WizardWindow& w) {
     prepareIntranetChoice(w);
 }
 
-// Publishing arrives with the intranet store; until then nothing is written.
-void IntraCopy(WizardWindow&, const std::string&) {}
+void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
+    TreeNode* node = w.tvwIntra.selected();
+    const bool replacing = node && node->image == intranet_image::kDocument;
+    if (!node || (!replacing && !isFolderNode(*node))) {
+        w.MsgBox(w.GetText("NOPROJECTSELECTEDNODOCSENT"));
+        return;
+    }
+
+    ErrorRecorder errors;
+    std::string recordFile, ownerKey, documentFolder;
+    if (replacing) {
+        errors.run([&] {
+            recordFile = findRecord(IntraPath.substr(0, IntraPath.rfind('/')) + ".dni");
+            std::vector<std::string> record = readRecord(recordFile);
+            ownerKey = record[1];
+            documentFolder = record[2];
+            // The page keeps the file name it was published under.
+            if (record[3].size() >= 5 && record[3] != w.cmb_htmlfile.text)
+                w.cmb_htmlfile.text = record[3];
+            w.cmb_html_title.text = record[0];
+        });
+        errors.run([&] { w.chk_cmpHTML.setValue(1); });
+    }
+
+    const std::string title = w.InputBox(w.GetText("TITLE"), w.cmb_html_title.text);
+    if (title.empty()) return;
+    errors.run([&] { GenerateHTML(w, true); });
+    errors.run([&] { w.random().Randomize(); });
+
+    std::string target, folderName;
+    if (!replacing) {
+        errors.ignoreFromNowOn();
+        errors.run([&] {
+            if (!folderExists(IntraPath)) makeFolder(IntraPath);
+        });
+        errors.run([&] { GenerateMainIndex(w); });
+        errors.run([&] {
+            folderName = documentFolderName(w.random());
+            while (folderExists(joinPath(IntraPath, folderName)))
+                folderName = documentFolderName(w.random());
+            target = joinPath(IntraPath, folderName);
+            makeFolder(target);
+        });
+    } else {
+        // The old files go only now that the new title is confirmed.
+        target = documentFolder;
+        errors.run([&] {
+            if (fileExists(IntraPath))
+                deleteMatching(IntraPath.substr(0, IntraPath.rfind('/')), "*");
+        });
+    }
+
+    for (const ListItem& row : w.lvwFiles.rows) {
+        if (row.subItem(2) != " ") continue;
+        errors.run([&] { copyFile(row.text + row.subItem(1), joinPath(target, row.subItem(1))); });
+    }
+
+    if (replacing) {
+        errors.run([&] {
+            Overwrite_doc(w, recordFile, title, ownerKey, documentFolder, w.cmb_htmlfile.text);
+        });
+    } else {
+        errors.run([&] { create_doc(w, title, IntraPath, w.cmb_htmlfile.text, folderName); });
+        errors.run([&] { GeneratePrjIndex(w, w.tvwIntra.position(*node)); });
+    }
+
+    if (errors.failed())
+        w.MsgBox(w.GetText("INTRA_COPY_FAILED") + errors.report());
+    else
+        w.MsgBox(w.GetText("INTRA_COPY_SUCCESS"));
+}
 
 }  // namespace varmio

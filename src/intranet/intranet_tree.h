@@ -1,12 +1,20 @@
 #pragma once
 
-#include <string>
-
 namespace varmio {
 
 class WizardWindow;
+struct TreeNode;
 
-// Rebuilds the intranet tree from the records on disk.
-void InitIntraTree(WizardWindow& w);
+// The intranet page's handlers.
+void tvwIntra_NodeClick(WizardWindow& w, TreeNode& node);
+void tvwIntra_MouseDown(WizardWindow& w, int button);
+void cmd_show_Click(WizardWindow& w);
+void cmb_my_intras_Click(WizardWindow& w);
+void cmd_intra_cfg_Click(WizardWindow& w);
+void cmd_intra_brw_Click(WizardWindow& w);
+void cmd_mkprj_Click(WizardWindow& w);
+void cmd_rename_Click(WizardWindow& w);
+void cmd_delete_Click(WizardWindow& w);
+void cmd_intra_refresh_Click(WizardWindow& w);
 
 }  // namespace varmio

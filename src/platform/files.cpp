@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <fstream>
@@ -109,6 +110,9 @@ std::vector<std::string> listEntries(const std::string& folder, Keep keep) {
         if (keep(name, full)) names.push_back(name);
     }
     ::closedir(dir);
+    // Listings come in name order, as on the file systems the records were designed for.
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return lcase(a) < lcase(b); });
     return names;
 }
 }  // namespace

@@ -27,8 +27,7 @@ void deleteFile(const std::string& path);
 void copyFile(const std::string& from, const std::string& to);
 void makeFolder(const std::string& path);    // throws 75 when it exists
 void removeFolder(const std::string& path);  // throws 75 when not empty
-// Names (not paths) of the files in `folder` matching `pattern`, ignoring case, in the order the
-// file system returns them.
+// Names (not paths) of the files in `folder` matching `pattern`, ignoring case, in name order.
 std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern);
 std::vector<std::string> listFolders(const std::string& folder);
 bool matchesPattern(std::string_view name, std::string_view pattern);

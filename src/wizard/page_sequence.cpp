@@ -2,7 +2,7 @@
 
 #include "delivery/channels.h"
 #include "intranet/intranet_publish.h"
-#include "intranet/intranet_tree.h"
+#include "intranet/intranet_store.h"
 #include "page/page_generator.h"
 #include "page/page_texts.h"
 #include "platform/basic_text.h"

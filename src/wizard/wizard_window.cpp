@@ -3,6 +3,8 @@
 #include "delivery/channels.h"
 #include "finish.h"
 #include "intranet/intranet_publish.h"
+#include "intranet/index_pages.h"
+#include "intranet/intranet_store.h"
 #include "intranet/intranet_tree.h"
 #include "language_switch.h"
 #include "page/file_list.h"
@@ -132,6 +134,17 @@ void WizardWindow::wire() {
 
     // Intranet page.
     Command1.onClick = on(Command1_Click);
+    tvwIntra.onNodeClick = [this](TreeNode& node) { tvwIntra_NodeClick(*this, node); };
+    tvwIntra.onMouseDown = [this](int button, int) { tvwIntra_MouseDown(*this, button); };
+    cmd_show.onClick = on(cmd_show_Click);
+    cmb_my_intras.onClick = on(cmb_my_intras_Click);
+    cmd_intra_cfg.onClick = on(cmd_intra_cfg_Click);
+    cmd_intra_brw.onClick = on(cmd_intra_brw_Click);
+    cmd_mkprj.onClick = on(cmd_mkprj_Click);
+    cmd_rename.onClick = on(cmd_rename_Click);
+    cmd_delete.onClick = on(cmd_delete_Click);
+    cmd_intra_refresh.onClick = on(cmd_intra_refresh_Click);
+    cmd_index.onClick = on(cmd_index_Click);
 }
 
 std::string WizardWindow::GetText(std::string_view key) const {
