@@ -45,6 +45,7 @@ std::string treePath(const WizardWindow& w, int Index) {
 
 void GeneratePrjIndex(WizardWindow& w, int Index) {
     const std::string folder = w.tvwIntra.node(Index).tag;
+    if (folder.empty()) return;  // a root that names no folder has no page
     const std::string extension =
         copyBackgroundImage(folder, ConvertBackSlash(w.config("HTML_BGIMG")));
 

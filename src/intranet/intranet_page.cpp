@@ -70,6 +70,14 @@ void prepareIntranetChoice(WizardWindow& w) {
         root.text = "No intra defined";
         root.image = 6;
     });
+    // The tree was built before the list named the intranet: build it again for the chosen
+    // folder and name, so the root is never a tree of nowhere.
+    tryStep([&] {
+        TreeNode& root = w.tvwIntra.node(1);
+        if (root.image == intranet_image::kUndefinedRoot) return;
+        if (root.tag != w.txt_intra_path.text || root.text != w.cmb_my_intras.text)
+            InitIntraTree(w);
+    });
     tryStep([&] { w.tvwIntra.select(&w.tvwIntra.node(1)); });
 }
 

@@ -98,6 +98,7 @@ void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
     if (!replacing) {
         errors.ignoreFromNowOn();
         errors.run([&] {
+            if (IntraPath.empty()) throw RuntimeError(errnum::kPathNotFound, "Path not found");
             if (!folderExists(IntraPath)) makeFolder(IntraPath);
         });
         errors.run([&] { GenerateMainIndex(w); });

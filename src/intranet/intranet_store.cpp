@@ -155,7 +155,8 @@ void CreateFold(WizardWindow& w) {
     TreeView& tree = w.tvwIntra;
     if (w.cmb_intra_prj.text.empty() && tree.count() > 0) tree.select(&tree.node(1));
     TreeNode* parent = tree.selected();
-    if (!parent || !isFolderNode(*parent)) return;  // undefined intranet, or a document
+    // Nothing below an undefined intranet, a document, or a root that names no folder.
+    if (!parent || !isFolderNode(*parent) || parent->tag.empty()) return;
 
     std::string name = w.InputBox(w.GetText("NEW_PROJECT_NAME"), "");
     if (name.empty()) return;

@@ -23,7 +23,6 @@ class IntranetTest : public ::testing::Test {
         fs::create_directories(root);
         h.setConfig("MYINTRA", std::string("Intranet\xFE") + root + "\xFEx\xFF");
         h.setConfig("HTML_INTRA_VIRPATH_SHOWN", "0");
-        h.setConfig("txt_intra_path", root);
     }
     WizardWindow& w() { return h.window(); }
     void record(const std::string& file, const std::string& a, const std::string& b,
@@ -56,7 +55,7 @@ TEST_F(IntranetTest, TreeIsReadLevelByLevelAndProjectDocumentsOnFirstClick) {
     startManager();
     TreeView& tree = w().tvwIntra;
     ASSERT_EQ(tree.count(), 4) << "root, Sales Team, Q3, the root's document; Lost has no parent";
-    EXPECT_EQ(tree.node(1).text, "") << "the tree is built before the intranet list is read";
+    EXPECT_EQ(tree.node(1).text, "Intranet");
     EXPECT_EQ(w().cmb_my_intras.text, "Intranet");
     EXPECT_EQ(tree.node(1).tag, root);
     EXPECT_EQ(tree.node(1).image, 5);
@@ -104,6 +103,10 @@ TEST_F(IntranetTest, PublishingMakesADocumentAndRepublishingReplacesIt) {
     ASSERT_TRUE(h.start(h.work() + "/a.pdf " + h.work() + "/b.pdf"));
     w().lvwFiles.rows[1].setSubItem(2, "X");
     w().cmb_htmlfile.text = "doc.htm";
+    w().chk_mkHTMLtgs.setValue(0);
+    for (int i = 0; i < 3; ++i)
+        w().cmd_next.userClick();
+    ASSERT_TRUE(w().frm_export_1.visible);
     w().cmd_intra.userClick();
     ASSERT_TRUE(w().frm_intra.visible);
     ASSERT_EQ(w().tvwIntra.selectedPosition(), 1);
@@ -139,6 +142,7 @@ TEST_F(IntranetTest, PublishingMakesADocumentAndRepublishingReplacesIt) {
 
 TEST_F(IntranetTest, UndefinedIntranetTakesNothing) {
     h.setConfig("MYINTRA", "");
+    h.setConfig("txt_intra_path", "");
     ASSERT_TRUE(h.start("/intraman"));
     EXPECT_EQ(w().tvwIntra.node(1).text, "No intra defined");
     EXPECT_EQ(w().txt_intra_path.text, "");
