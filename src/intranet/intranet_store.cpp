@@ -110,6 +110,7 @@ void InitIntraTree(WizardWindow& w) {
 }
 
 void CreateINTRATree(WizardWindow& w, std::string PathToRead) {
+    if (PathToRead.empty()) return;  // no intranet folder: nothing to read
     PathToRead = withFinalSeparator(PathToRead);
     int oldCount = w.tvwIntra.count();
     ReadFNI(w, PathToRead);
