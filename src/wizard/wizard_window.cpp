@@ -2,8 +2,8 @@
 
 #include "delivery/channels.h"
 #include "finish.h"
-#include "intranet/intranet_publish.h"
 #include "intranet/index_pages.h"
+#include "intranet/intranet_publish.h"
 #include "intranet/intranet_store.h"
 #include "intranet/intranet_tree.h"
 #include "language_switch.h"
@@ -16,6 +16,7 @@
 #include "platform/basic_text.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/network_factories.h"
 #include "settings/settings.h"
 #include "window_host.h"
 
@@ -145,6 +146,24 @@ void WizardWindow::wire() {
     cmd_delete.onClick = on(cmd_delete_Click);
     cmd_intra_refresh.onClick = on(cmd_intra_refresh_Click);
     cmd_index.onClick = on(cmd_index_Click);
+}
+
+FtpClient& WizardWindow::ftp() {
+    if (!ftp_) ftp_ = makeFtpClient();
+    return *ftp_;
+}
+
+MailSystem& WizardWindow::mail() {
+    if (!mail_) mail_ = makeMailSystem(system());
+    return *mail_;
+}
+
+void WizardWindow::setFtpClient(std::unique_ptr<FtpClient> client) {
+    ftp_ = std::move(client);
+}
+
+void WizardWindow::setMailSystem(std::unique_ptr<MailSystem> mail) {
+    mail_ = std::move(mail);
 }
 
 std::string WizardWindow::GetText(std::string_view key) const {

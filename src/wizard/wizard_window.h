@@ -11,7 +11,9 @@
 namespace varmio {
 
 class Dialogs;
+class FtpClient;
 class LinkDialog;
+class MailSystem;
 class Random;
 class Settings;
 class Shell;
@@ -239,6 +241,13 @@ class WizardWindow : public Form {
     SystemInfo& system() const { return services_.system; }
     Random& random() const { return services_.random; }
     WindowHost& host() const { return services_.host; }
+    // The transfer control and the mail system: libcurl by default, replaceable by tests.
+    FtpClient& ftp();
+    MailSystem& mail();
+    void setFtpClient(std::unique_ptr<FtpClient> client);
+    void setMailSystem(std::unique_ptr<MailSystem> mail);
+    // The mail session's flag: true from a successful logon until the logoff.
+    bool mailSessionOpen = false;
 
     // The text of `key` in the current language.
     std::string GetText(std::string_view key) const;
@@ -277,6 +286,8 @@ class WizardWindow : public Form {
 
     WizardServices services_;
     WizardStartInfo start_;
+    std::unique_ptr<FtpClient> ftp_;
+    std::unique_ptr<MailSystem> mail_;
     bool ended_ = false;
 };
 
