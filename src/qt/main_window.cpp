@@ -1,0 +1,155 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QTreeWidget>
+#include <QUrl>
+#include <iostream>
+
+#include "form_binder.h"
+#include "page/file_list.h"
+#include "pictures.h"
+#include "ui_main_window.h"
+#include "wizard/wizard_window.h"
+#include "working_indicator.h"
+
+namespace varmio {
+
+namespace {
+
+constexpr QSize kWindowSize(800, 580);
+constexpr int kLogoSize = 120;
+
+std::vector<std::string> localFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+    return files;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WizardWindow& model, QtWindowHost& host)
+    : model_(model),
+      host_(host),
+      ui_(std::make_unique<Ui::WizardMainWindow>()),
+      runner_(host.makeRunner()) {
+    initPictures();
+    ui_->setupUi(this);
+    setFixedSize(kWindowSize);
+    ui_->qt_logo_column->setStyleSheet(
+        QStringLiteral("QFrame#qt_logo_column { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #EAF2F8, stop:1 #C8DAE9); border-right: 1px solid #B4C6D6; }"));
+    for (QLabel* logo : ui_->qt_logo_column->findChildren<QLabel*>()) {
+        const QString name = logo->objectName();
+        const int index = name.mid(name.lastIndexOf(QLatin1Char('_')) + 1).toInt();
+        logo->setPixmap(logoPixmap(index, kLogoSize, devicePixelRatioF()));
+    }
+
+    // Files can be dropped onto the file list.
+    ui_->lvwFiles->setAcceptDrops(true);
+    ui_->lvwFiles->viewport()->setAcceptDrops(true);
+    ui_->lvwFiles->viewport()->installEventFilter(this);
+
+    binder_ = std::make_unique<FormBinder>(
+        model_, *this, [this](const std::function<void()>& action) { return runner_.run(action); });
+    for (const std::string& id : binder_->unbound())
+        std::cerr << "varmio-wizard: the window has no widget for " << id << "\n";
+
+    host_.add(*this);
+    working_ = std::make_unique<WorkingIndicator>(model_.frm_Working, host_);
+    // Input for this window is dropped while one of its handlers runs (see eventFilter).
+    qApp->installEventFilter(this);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    syncFromModel();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    working_.reset();
+    host_.remove(*this);
+}
+
+Form& MainWindow::form() const {
+    return model_;
+}
+
+void MainWindow::syncFromModel() {
+    binder_->sync();
+}
+
+void MainWindow::addDroppedFiles(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    act([this, paths] {
+        for (const std::string& path : paths)
+            addChosenFile(model_, path);
+    });
+}
+
+bool MainWindow::isUserInputForMe(QObject* watched, QEvent* event) const {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::ContextMenu:
+            break;
+        default:
+            return false;
+    }
+    auto* target = qobject_cast<QWidget*>(watched);
+    return target && target->window() == this;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (busy() && isUserInputForMe(watched, event)) return true;
+
+    if (watched == ui_->lvwFiles->viewport()) {
+        switch (event->type()) {
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                auto* drag = static_cast<QDropEvent*>(event);
+                if (localFiles(drag->mimeData()).empty()) return false;
+                drag->acceptProposedAction();
+                return true;
+            }
+            case QEvent::Drop: {
+                auto* drop = static_cast<QDropEvent*>(event);
+                const std::vector<std::string> files = localFiles(drop->mimeData());
+                if (files.empty()) return false;
+                drop->acceptProposedAction();
+                addDroppedFiles(files);
+                return true;
+            }
+            default:
+                break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Closing the window other than with the close button saves nothing; while a handler runs the
+// window stays.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (busy() && !host_.ended()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!host_.ended()) host_.endProgram();
+}
+
+}  // namespace varmio

@@ -1,0 +1,120 @@
+#include "qt_window_host.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <iostream>
+
+#include "action_runner.h"
+#include "link_dialog_window.h"
+#include "page/link_dialog.h"
+#include "platform/errors.h"
+
+namespace varmio {
+
+namespace {
+
+constexpr int kHourglass = 11;
+
+}  // namespace
+
+void BoundWindow::closeForEnd() {
+    widget().hide();
+}
+
+QtWindowHost::QtWindowHost() : onEnd_([] { QCoreApplication::exit(0); }) {}
+
+QtWindowHost::~QtWindowHost() {
+    showPointer(0);
+}
+
+void QtWindowHost::add(BoundWindow& window) {
+    windows_.push_back(&window);
+}
+
+void QtWindowHost::remove(BoundWindow& window) {
+    std::erase(windows_, &window);
+}
+
+ActionRunner QtWindowHost::makeRunner() {
+    return ActionRunner([this] { syncAll(); }, [this] { endProgram(); });
+}
+
+void QtWindowHost::syncAll() {
+    if (ended_) return;
+    for (BoundWindow* window : std::vector<BoundWindow*>(windows_))
+        window->syncFromModel();
+    if (BoundWindow* main = mainWindow()) showPointer(main->form().mousePointer);
+}
+
+void QtWindowHost::showPointer(int pointer) {
+    const bool hourglass = pointer == kHourglass;
+    if (hourglass == hourglass_) return;
+    hourglass_ = hourglass;
+    if (hourglass)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtWindowHost::runModal(Form& dialog) {
+    if (ended_) throw ProgramEnd{};
+    auto* link = dynamic_cast<LinkDialog*>(&dialog);
+    if (!link) {
+        std::cerr << "varmio-wizard: no desktop window for " << dialog.name() << "\n";
+        dialog.visible = false;
+        return;
+    }
+    QWidget* owner = mainWindow() ? &mainWindow()->widget() : nullptr;
+    {
+        LinkDialogWindow window(*link, *this, owner);
+        QEventLoop loop;
+        QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+        syncAll();
+        window.show();
+        if (dialog.visible && !ended_) loop.exec();
+        dialog.visible = false;
+    }
+    if (ended_) throw ProgramEnd{};
+    syncAll();
+}
+
+void QtWindowHost::doEvents() {
+    if (ended_) throw ProgramEnd{};
+    syncAll();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (ended_) throw ProgramEnd{};
+}
+
+void QtWindowHost::repaint(Form& form) {
+    for (BoundWindow* window : windows_) {
+        if (&window->form() != &form) continue;
+        window->syncFromModel();
+        // A window shown just now must be mapped before it can paint.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        window->widget().repaint();
+    }
+}
+
+int QtWindowHost::screenWidth() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size().width() : WindowHost::screenWidth();
+}
+
+int QtWindowHost::screenHeight() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size().height() : WindowHost::screenHeight();
+}
+
+void QtWindowHost::endProgram() {
+    if (ended_) return;
+    ended_ = true;
+    showPointer(0);
+    for (BoundWindow* window : std::vector<BoundWindow*>(windows_))
+        window->closeForEnd();
+    if (onEnd_) onEnd_();
+}
+
+}  // namespace varmio

@@ -1,0 +1,169 @@
+#include "screenshot.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWidget>
+#include <iostream>
+
+#include "form_binder.h"
+#include "main_window.h"
+#include "qt_window_host.h"
+#include "wizard/form.h"
+
+namespace varmio {
+
+namespace {
+
+constexpr int kStepMs = 120;
+constexpr int kGiveUpMs = 10000;
+
+}  // namespace
+
+ScreenshotHook::ScreenshotHook(QtWindowHost& host, MainWindow& main, QString file,
+                               const QString& actions)
+    : QObject(&main), host_(host), main_(main), file_(std::move(file)) {
+    for (const QString& action : actions.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        if (!action.trimmed().isEmpty()) actions_ << action.trimmed();
+}
+
+ScreenshotHook* ScreenshotHook::fromEnvironment(QtWindowHost& host, MainWindow& main) {
+    const QString file = qEnvironmentVariable("VARMIO_SCREENSHOT");
+    if (file.isEmpty()) return nullptr;
+    return new ScreenshotHook(host, main, file, qEnvironmentVariable("VARMIO_SCREENSHOT_ACTIONS"));
+}
+
+void ScreenshotHook::start() {
+    QTimer::singleShot(400, this, [this] { step(); });
+}
+
+void ScreenshotHook::step() {
+    if (host_.ended()) return;
+    if (actions_.isEmpty()) {
+        QTimer::singleShot(300, this, [this] { takePicture(); });
+        return;
+    }
+    if (!perform(actions_.front())) {
+        // The window the action is meant for is busy or not open yet.
+        waited_ += kStepMs;
+        if (waited_ > kGiveUpMs)
+            return fail(QStringLiteral("gave up waiting for: ") + actions_.front());
+        QTimer::singleShot(kStepMs, this, [this] { step(); });
+        return;
+    }
+    waited_ = 0;
+}
+
+// Carries out one action; false when its window cannot take it yet.
+bool ScreenshotHook::perform(const QString& action) {
+    const QString verb = action.section(QLatin1Char(' '), 0, 0);
+    QString id = action.section(QLatin1Char(' '), 1, 1);
+    const QString argument = action.section(QLatin1Char(' '), 2);
+
+    BoundWindow* window = &main_;
+    if (id.contains(QLatin1Char('.'))) {
+        const std::string formName = id.section(QLatin1Char('.'), 0, 0).toStdString();
+        id = id.section(QLatin1Char('.'), 1);
+        window = nullptr;
+        for (BoundWindow* open : host_.windows())
+            if (open->form().name() == formName && open->widget().isVisible()) window = open;
+        if (!window) return false;
+    } else if (main_.busy()) {
+        return false;
+    }
+    Control* control = window->form().find(id.toStdString());
+    if (!control) {
+        fail(QStringLiteral("no control ") + id);
+        return true;
+    }
+    FormBinder* binder = nullptr;
+    if (window == &main_) binder = &main_.binder();
+    QObject* object = nullptr;
+    if (binder) {
+        object = binder->objectFor(*control);
+    } else {
+        object = window->widget().findChild<QObject*>(FormBinder::objectNameOf(*control));
+    }
+    actions_.pop_front();
+    // Only what a user can reach: shown and enabled.
+    if (auto* widget = qobject_cast<QWidget*>(object);
+        widget && verb != QLatin1String("type") && (!widget->isVisible() || !widget->isEnabled())) {
+        fail(QStringLiteral("cannot reach ") + id);
+        return true;
+    }
+    // The next step is due even when this action opens a modal window and waits in it.
+    QTimer::singleShot(kStepMs, this, [this] { step(); });
+
+    if (verb == QLatin1String("click")) {
+        if (auto* button = qobject_cast<QAbstractButton*>(object))
+            button->click();
+        else if (auto* menu = qobject_cast<QAction*>(object))
+            menu->trigger();
+        else
+            fail(QStringLiteral("cannot click ") + id);
+    } else if (verb == QLatin1String("type")) {
+        if (auto* text = dynamic_cast<TextControl*>(control)) {
+            text->text = argument.toStdString();
+            host_.syncAll();
+        } else {
+            fail(QStringLiteral("cannot type into ") + id);
+        }
+    } else if (verb == QLatin1String("key")) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        const int code = argument.toInt();
+        const int key = code == 13 ? Qt::Key_Return : code;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
+                        code == 13 ? QStringLiteral("\r") : QString(QChar(code)));
+        if (widget)
+            QCoreApplication::sendEvent(widget, &press);
+        else
+            fail(QStringLiteral("cannot press a key in ") + id);
+    } else if (verb == QLatin1String("select")) {
+        auto* list = qobject_cast<QTreeWidget*>(object);
+        const int row = argument.toInt();
+        if (list && row >= 1 && row <= list->topLevelItemCount())
+            list->setCurrentItem(list->topLevelItem(row - 1));
+        else
+            fail(QStringLiteral("cannot select in ") + id);
+    } else {
+        fail(QStringLiteral("unknown action ") + action);
+    }
+    return true;
+}
+
+// The main window with every other open window of ours drawn where it stands over it.
+void ScreenshotHook::takePicture() {
+    if (host_.ended()) return;
+    host_.syncAll();
+    QPixmap picture = main_.grab();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPoint origin = main_.mapToGlobal(QPoint(0, 0));
+    for (BoundWindow* window : host_.windows()) {
+        QWidget& widget = window->widget();
+        if (window == &main_ || !widget.isVisible()) continue;
+        const QRect place(widget.mapToGlobal(QPoint(0, 0)) - origin, widget.size());
+        for (int i = 6; i >= 1; --i)
+            painter.fillRect(place.translated(i, i), QColor(0, 0, 0, 14));
+        painter.drawPixmap(place.topLeft(), widget.grab());
+        painter.setPen(QColor(0x5A, 0x6B, 0x7D));
+        painter.drawRect(place.adjusted(0, 0, -1, -1));
+    }
+    painter.end();
+    if (!picture.save(file_, "PNG")) return fail(QStringLiteral("cannot write ") + file_);
+    std::cerr << "varmio-wizard: screenshot saved to " << file_.toStdString() << "\n";
+    host_.endProgram();
+}
+
+void ScreenshotHook::fail(const QString& why) {
+    std::cerr << "varmio-wizard: screenshot: " << why.toStdString() << "\n";
+    host_.setEndHandler([] { QCoreApplication::exit(2); });
+    host_.endProgram();
+}
+
+}  // namespace varmio
