@@ -59,11 +59,15 @@ QStringList QtDialogs::toQtFilters(std::string_view filter) {
     const QStringList parts = qs(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // Names often spell their patterns already ("JPEG (*.jpg, *.jpeg)"); Qt reads the
+        // patterns from the last bracket, so only ours stays.
+        QString name = parts.at(i).trimmed();
+        if (name.endsWith(QLatin1Char(')')) && name.contains(QLatin1Char('(')))
+            name = name.left(name.lastIndexOf(QLatin1Char('('))).trimmed();
         QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString& pattern : patterns)
             pattern = pattern.trimmed();
-        filters << QStringLiteral("%1 (%2)").arg(parts.at(i).trimmed(),
-                                                 patterns.join(QLatin1Char(' ')));
+        filters << QStringLiteral("%1 (%2)").arg(name, patterns.join(QLatin1Char(' ')));
     }
     return filters;
 }

@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kStepMs = 120;
 constexpr int kGiveUpMs = 10000;
+constexpr int kTitleHeight = 24;
 
 }  // namespace
 
@@ -147,12 +148,25 @@ void ScreenshotHook::takePicture() {
     for (BoundWindow* window : host_.windows()) {
         QWidget& widget = window->widget();
         if (window == &main_ || !widget.isVisible()) continue;
-        const QRect place(widget.mapToGlobal(QPoint(0, 0)) - origin, widget.size());
+        // Without a window manager there is no title bar; a dialog gets a plain one drawn.
+        const int titleHeight = widget.isModal() ? kTitleHeight : 0;
+        const QRect body(widget.mapToGlobal(QPoint(0, 0)) - origin, widget.size());
+        const QRect outline = body.adjusted(0, -titleHeight, 0, 0);
         for (int i = 6; i >= 1; --i)
-            painter.fillRect(place.translated(i, i), QColor(0, 0, 0, 14));
-        painter.drawPixmap(place.topLeft(), widget.grab());
+            painter.fillRect(outline.translated(i, i), QColor(0, 0, 0, 14));
+        painter.drawPixmap(body.topLeft(), widget.grab());
+        if (titleHeight > 0) {
+            const QRect title(outline.topLeft(), QSize(outline.width(), titleHeight));
+            painter.fillRect(title, QColor(0x2F, 0x5F, 0x8A));
+            painter.setPen(Qt::white);
+            QFont bold = widget.font();
+            bold.setBold(true);
+            painter.setFont(bold);
+            painter.drawText(title.adjusted(10, 0, -10, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                             widget.windowTitle());
+        }
         painter.setPen(QColor(0x5A, 0x6B, 0x7D));
-        painter.drawRect(place.adjusted(0, 0, -1, -1));
+        painter.drawRect(outline.adjusted(0, 0, -1, -1));
     }
     painter.end();
     if (!picture.save(file_, "PNG")) return fail(QStringLiteral("cannot write ") + file_);

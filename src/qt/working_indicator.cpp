@@ -60,7 +60,6 @@ void WorkingIndicator::syncFromModel() {
     if (wanted && !isVisible()) {
         place();
         show();
-        raise();
     } else if (!wanted && isVisible()) {
         hide();
     }
