@@ -17,7 +17,6 @@
 #include <QTreeWidget>
 #include <QWidget>
 #include <exception>
-#include <map>
 
 #include "pictures.h"
 #include "wizard/form.h"
@@ -239,7 +238,10 @@ class ComboBinding : public TextBinding {
   public:
     ComboBinding(ComboBox& combo, QComboBox* widget, const Act& act)
         : TextBinding(combo, widget, act, false), combo_(combo), box_(widget) {
+        // The window code keeps its own lists: the box neither adds typed texts nor completes
+        // them, so what it shows is what the model holds.
         widget->setInsertPolicy(QComboBox::NoInsert);
+        if (widget->isEditable()) widget->setCompleter(nullptr);
         widget->installEventFilter(this);
         if (QLineEdit* edit = widget->lineEdit()) {
             edit->installEventFilter(this);
@@ -363,8 +365,9 @@ class ListBinding : public Binding {
         for (int i = 0; same && i < list_.count(); ++i) {
             const QTreeWidgetItem* item = tree_->topLevelItem(i);
             const ListItem& row = list_.rows[static_cast<size_t>(i)];
+            const QStringList texts = columnsOf(row, count);
             for (int c = 0; same && c < count; ++c)
-                same = item->text(c) == columnsOf(row, count).at(c);
+                same = item->text(c) == texts.at(c);
             same = same && item->data(0, Qt::UserRole).toInt() == row.icon;
         }
         if (same) return;
