@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "platform/sqlite_hive.h"
+#include "support/temp_dir.h"
+
+namespace varmio {
+namespace {
+
+constexpr const char* kKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO\\CONFIG";
+constexpr int kValuesPerWriter = 5000;
+
+std::string valueName(int writer, int index) {
+    return "w" + std::to_string(writer) + "_" + std::to_string(index);
+}
+
+std::string valueData(int index) {
+    return std::string(40 + index % 70, char('a' + index % 26));
+}
+
+// Long enough to span several pages, so a torn write would show as mixed letters.
+std::string sharedData(int writer) {
+    return std::string(9000, writer == 0 ? 'x' : 'y');
+}
+
+bool uniform(const std::string& text) {
+    return text.find_first_not_of(text.empty() ? ' ' : text[0]) == std::string::npos;
+}
+
+pid_t startWriter(const std::filesystem::path& file, int writer) {
+    const pid_t pid = ::fork();
+    if (pid != 0) return pid;
+    try {
+        SqliteHive hive(file);
+        for (int i = 0; i < kValuesPerWriter; ++i) {
+            hive.transaction([&] {
+                hive.setValue(kKey, valueName(writer, i), kRegSz, valueData(i));
+                hive.setValue(kKey, "shared", kRegBinary, sharedData(writer));
+            });
+        }
+        ::_exit(0);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "writer %d: %s\n", writer, error.what());
+        ::_exit(1);
+    }
+}
+
+TEST(HiveConcurrencyTest, TwoProcessesWritingAtOnceLoseNothingAndTearNothing) {
+    // Locking is under test, not the disk: a memory file system, where there is one, keeps the
+    // 10,000 synced commits quick.
+    std::error_code noShm;
+    TempDir dir(std::filesystem::is_directory("/dev/shm", noShm)
+                    ? "/dev/shm"
+                    : std::filesystem::temp_directory_path());
+    const auto file = dir.path() / "registry.db";
+    // Connections must not cross a fork, so the reader opens after it.
+    const pid_t writers[] = {startWriter(file, 0), startWriter(file, 1)};
+    SqliteHive reader(file);
+
+    int running = 2;
+    int statuses[2] = {};
+    int reads = 0;
+    while (running > 0) {
+        for (int w = 0; w < 2; ++w) {
+            if (writers[w] != 0 && ::waitpid(writers[w], &statuses[w], WNOHANG) == writers[w]) {
+                --running;
+            }
+        }
+        if (const auto shared = reader.value(kKey, "shared")) {
+            ASSERT_EQ(shared->data.size(), 9000u);
+            ASSERT_TRUE(uniform(shared->data));
+        }
+        const int index = reads++ % kValuesPerWriter;
+        if (const auto value = reader.value(kKey, valueName(reads % 2, index))) {
+            ASSERT_EQ(value->data, valueData(index));
+        }
+    }
+    for (const int status : statuses) {
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+
+    const auto values = reader.values(kKey);
+    EXPECT_EQ(values.size(), 2u * kValuesPerWriter + 1);
+    for (int w = 0; w < 2; ++w) {
+        for (int i = 0; i < kValuesPerWriter; ++i) {
+            const auto value = reader.value(kKey, valueName(w, i));
+            ASSERT_TRUE(value) << valueName(w, i);
+            ASSERT_EQ(value->data, valueData(i));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace varmio

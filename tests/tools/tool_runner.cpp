@@ -1,0 +1,45 @@
+#include "tool_runner.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace varmio {
+namespace {
+
+std::string shellQuoted(const std::string& word) {
+    std::string quoted = "'";
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+}  // namespace
+
+ToolRun runTool(const std::string& tool, const std::vector<std::string>& args,
+                const std::filesystem::path& workDir, const std::vector<std::string>& environment) {
+    const auto out = workDir / "tool.out";
+    const auto err = workDir / "tool.err";
+    std::string command = "cd " + shellQuoted(workDir.string()) + " && env -u VARMIO_HIVE";
+    for (const auto& setting : environment)
+        command += " " + shellQuoted(setting);
+    command += " " + shellQuoted(tool);
+    for (const auto& arg : args)
+        command += " " + shellQuoted(arg);
+    command += " </dev/null >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+}
+
+std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+}  // namespace varmio

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace varmio {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a built tool with these arguments, stdin empty, in `workDir` (which also keeps the
+// captured output). `environment` entries are "NAME=value" prefixed to the command.
+ToolRun runTool(const std::string& tool, const std::vector<std::string>& args,
+                const std::filesystem::path& workDir,
+                const std::vector<std::string>& environment = {});
+
+std::string readFile(const std::filesystem::path& file);
+void writeFile(const std::filesystem::path& file, const std::string& bytes);
+
+}  // namespace varmio
