@@ -24,7 +24,8 @@ constexpr auto kBusyTimeout = std::chrono::seconds(15);
 // `blocks` marks the entries at which an enumeration with kEnumBufferBytes buffers stops: the
 // default value, a name that does not fit with its NUL, data that does not fit. Computed by the
 // database so that no writer can get it wrong; indexed so a read needs no scan.
-const std::string kSchema = R"(
+static_assert(kEnumBufferBytes == 2500, "the blocks column below spells out the buffer size");
+constexpr const char* kSchema = R"(
 CREATE TABLE keys(
     id INTEGER PRIMARY KEY,
     parent INTEGER NOT NULL,
@@ -41,16 +42,11 @@ CREATE TABLE entries(
     data BLOB NOT NULL,
     blocks INTEGER GENERATED ALWAYS AS (
         length(CAST(name AS BLOB)) = 0
-        OR length(CAST(name AS BLOB)) >= )" +
-                            std::to_string(kEnumBufferBytes) + R"(
-        OR length(CAST(data AS BLOB)) > )" +
-                            std::to_string(kEnumBufferBytes) + R"() STORED,
+        OR length(CAST(name AS BLOB)) >= 2500
+        OR length(CAST(data AS BLOB)) > 2500) STORED,
     UNIQUE(key, folded));
 CREATE INDEX entries_blocking ON entries(key, blocks, position);
-PRAGMA application_id = )" + std::to_string(kApplicationId) +
-                            R"(;
-PRAGMA user_version = )" + std::to_string(kSchemaVersion) +
-                            ";";
+)";
 
 constexpr const char* kFindKey = "SELECT id, path FROM keys WHERE folded = ?1";
 constexpr const char* kInsertKey =
@@ -106,12 +102,13 @@ std::string foldCase(std::string_view text) {
 
 // The parts of a key path. A trailing backslash is tolerated, as the registry does.
 std::vector<std::string_view> splitKeyPath(std::string_view path) {
+    const std::string_view whole = path;
     if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
     std::vector<std::string_view> parts;
     while (true) {
         const auto cut = path.find('\\');
         const auto part = path.substr(0, cut);
-        if (part.empty()) throw std::invalid_argument("malformed key path");
+        if (part.empty()) throw std::invalid_argument("malformed key path: " + std::string(whole));
         parts.push_back(part);
         if (cut == std::string_view::npos) return parts;
         path.remove_prefix(cut + 1);
@@ -298,7 +295,9 @@ void SqliteHive::checkOrCreateSchema() {
             // is no test here: the write transaction has already set up page 1.)
             if (pragma("PRAGMA application_id") == 0 &&
                 pragma("SELECT count(*) FROM sqlite_schema") == 0) {
-                execute(kSchema.c_str());
+                execute(kSchema);
+                execute(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
+                execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
             }
             execute("COMMIT");
         } catch (...) {
