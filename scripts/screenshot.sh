@@ -36,6 +36,7 @@ shot() {
     "$build/bin/varmio-reg" add 'HKLM\SOFTWARE\VARMIO\CONFIG' /v Language /d "$language" /f >/dev/null
     scripts/sample-print-job.sh "$WINDIR" "$run/print" >/dev/null
     printf 'Quarterly figures\r\n' >"$run/print/figures.txt"
+    [[ -z ${setup:-} ]] || "$setup" "$run"
     local words=("$@")
     words=("${words[@]//@PRINT@/$run/print}")
     actions=${actions//@PRINT@/$run/print}
@@ -43,6 +44,21 @@ shot() {
         xvfb-run -a -s "-screen 0 1280x800x24" "$root/$wizard" "${words[@]}" 2>&1 |
         grep -v 'XDG_RUNTIME_DIR' || true)
     [[ -s $out/$name.png ]] || { echo "screenshot $name was not made" >&2; exit 1; }
+}
+
+# A small intranet: two projects, one document, listed in the store as the current intranet.
+intranet() {
+    local top=$1/intranet sales=abcdefghijklmnopabcd works=ponmlkjihgfedcbaponm
+    local key=ABCDEFGHIJKLMNOPQRSTABCDEFGHIJKLMNOPQRSTABCDEFGHIJ
+    mkdir -p "$top/$sales/qrstuabc" "$top/$works"
+    printf 'uniquekey:Sales!%s\r\nSales\r\nroot\r\n%s\r\n' "$key" "$sales" >"$top/$sales.FNI"
+    printf 'uniquekey:Engineering!%s\r\nEngineering\r\nroot\r\n%s\r\n' "${key}K" "$works" \
+        >"$top/$works.FNI"
+    printf 'Price list 2025\r\nuniquekey:Sales!%s\r\n%s\r\nindex.htm\r\n' "$key" \
+        "$top/$sales/qrstuabc" >"$top/$sales/qrstuabc.dni"
+    # The intranet list: name, byte 254, root folder, byte 254, a third field, byte 255.
+    "$build/bin/varmio-reg" add 'HKLM\SOFTWARE\VARMIO\CONFIG' /v MYINTRA \
+        /d "$(printf 'Company intranet\xfe%s/\xfe\xff' "$top")" /f >/dev/null
 }
 
 back_to_options="click cmd_prev; click cmd_prev"
@@ -64,6 +80,7 @@ shot wizard-delivery English ""                        drv
 shot wizard-files-manual English "$manual"
 shot wizard-texts English "$texts"                     drv
 shot wizard-links-dialog English "$links"              drv
+setup=intranet shot wizard-intranet English "click cmd_intra_cfg; node tvwIntra 2" /intraman
 shot wizard-delivery-de Deutsch ""                     drv
 shot wizard-links-dialog-de Deutsch "$links"           drv
 echo "Screenshots in $out:"

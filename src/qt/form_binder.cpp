@@ -324,10 +324,17 @@ class ListBinding : public Binding {
     }
 
   private:
+    // A list without column headers shows its rows' texts in one headerless column.
     void syncColumns() {
         QStringList headers;
         for (const auto& column : list_.columns)
             headers << qs(column.text);
+        const bool headerless = headers.isEmpty();
+        if (headerless) headers << QString();
+        if (tree_->isHeaderHidden() != headerless) {
+            tree_->setHeaderHidden(headerless);
+            tree_->header()->setStretchLastSection(headerless);
+        }
         if (tree_->columnCount() == headers.size() && shownHeaders() == headers) return;
         tree_->setColumnCount(static_cast<int>(headers.size()));
         tree_->setHeaderLabels(headers);

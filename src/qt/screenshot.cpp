@@ -4,10 +4,12 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QWidget>
 #include <iostream>
 
@@ -131,6 +133,23 @@ bool ScreenshotHook::perform(const QString& action) {
             list->setCurrentItem(list->topLevelItem(row - 1));
         else
             fail(QStringLiteral("cannot select in ") + id);
+    } else if (verb == QLatin1String("node")) {
+        // A left press on the node at that position, as a user clicks it.
+        auto* tree = qobject_cast<QTreeWidget*>(object);
+        QTreeWidgetItem* node = nullptr;
+        for (QTreeWidgetItemIterator it(tree); tree && *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toInt() == argument.toInt()) node = *it;
+        if (node) {
+            const QPointF at = tree->visualItemRect(node).center();
+            QMouseEvent press(QEvent::MouseButtonPress, at, tree->viewport()->mapToGlobal(at),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(tree->viewport(), &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, tree->viewport()->mapToGlobal(at),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(tree->viewport(), &release);
+        } else {
+            fail(QStringLiteral("no node ") + argument + QStringLiteral(" in ") + id);
+        }
     } else {
         fail(QStringLiteral("unknown action ") + action);
     }
@@ -140,6 +159,16 @@ bool ScreenshotHook::perform(const QString& action) {
 // The main window with every other open window of ours drawn where it stands over it.
 void ScreenshotHook::takePicture() {
     if (host_.ended()) return;
+    // Work still running shows a passing state; wait for it unless it waits for a dialog.
+    bool dialogOpen = false;
+    for (BoundWindow* window : host_.windows())
+        dialogOpen = dialogOpen || (window->widget().isModal() && window->widget().isVisible());
+    if (main_.busy() && !dialogOpen) {
+        waited_ += kStepMs;
+        if (waited_ > kGiveUpMs) return fail(QStringLiteral("the window stayed busy"));
+        QTimer::singleShot(kStepMs, this, [this] { takePicture(); });
+        return;
+    }
     host_.syncAll();
     QPixmap picture = main_.grab();
     QPainter painter(&picture);

@@ -16,7 +16,8 @@ class QtWindowHost;
 //                                 open windows are saved as one PNG picture and the program
 //                                 ends with status 0 (2 when an action cannot be carried out);
 //   VARMIO_SCREENSHOT_ACTIONS     user actions played first, separated by ";":
-//                                   click ID | type ID TEXT | key ID CODE | select ID ROW
+//                                   click ID | type ID TEXT | key ID CODE | select ID ROW |
+//                                   node ID POSITION (a click on a tree node)
 //                                 ID is a control id of the wizard window ("cmd_add_link(0)"),
 //                                 or frm_Input_Link.ID for the link dialog while it is open.
 //

@@ -306,6 +306,23 @@ class WindowTest : public QObject {
         QCOMPARE(wizard.window->findChild<QAction*>("mnu_language")->text(), QString("&Language"));
     }
 
+    void listsWithoutHeadersShowTheirRows() {
+        Wizard wizard("");
+        wizard.model->ftp_tree.add("reports/").icon = 1;
+        wizard.model->ftp_tree.add("archive/").icon = 1;
+        wizard.model->ftp_tree.selected = 2;
+        wizard.host.syncAll();
+        auto* folders = wizard.widget<QTreeWidget>("ftp_tree");
+        QVERIFY(folders->isHeaderHidden());
+        QCOMPARE(folders->topLevelItemCount(), 2);
+        QCOMPARE(folders->topLevelItem(0)->text(0), QString("reports/"));
+        QVERIFY(!folders->topLevelItem(0)->icon(0).isNull());
+        QCOMPARE(folders->currentItem(), folders->topLevelItem(1));
+        wizard.model->ftp_tree.clear();
+        wizard.host.syncAll();
+        QCOMPARE(folders->topLevelItemCount(), 0);
+    }
+
     void droppedFileJoinsTheList() {
         Wizard wizard("");
         QVERIFY(!wizard.widget("cmd_next")->isEnabled());
