@@ -1,6 +1,7 @@
 #include "wizard_window.h"
 
 #include "delivery/channels.h"
+#include "delivery/delivery_events.h"
 #include "finish.h"
 #include "intranet/index_pages.h"
 #include "intranet/intranet_publish.h"
@@ -132,6 +133,17 @@ void WizardWindow::wire() {
     cmd_mail.onClick = on(cmd_mail_Click);
     cmd_unc.onClick = on(cmd_unc_Click);
     cmd_intra.onClick = on(cmd_intra_Click);
+
+    // FTP pages.
+    cmd_gettree.onClick = on(cmd_gettree_Click);
+    txt_FTP_Path.onKeyPress = onKey(txt_FTP_Path_KeyPress);
+    ftp_tree.onDblClick = on(ftp_tree_DblClick);
+
+    // Folder page.
+    drv_UNC.onChange = on(drv_UNC_Change);
+    dir_UNC.onChange = on(dir_UNC_Change);
+    txt_UNC_NAME.onClick = on(txt_UNC_NAME_Click);
+    txt_UNC_NAME.onKeyPress = onKey(txt_UNC_NAME_KeyPress);
 
     // Intranet page.
     Command1.onClick = on(Command1_Click);

@@ -1,0 +1,59 @@
+#include "delivery/channels.h"
+#include "delivery/delivery_events.h"
+#include "delivery/delivery_messages.h"
+#include "platform/files.h"
+#include "wizard/steps.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio {
+
+namespace {
+
+constexpr int kEnter = 13;
+
+// The folder list moves to the typed or picked path, the drive list to that folder's drive. A
+// path that is not there leaves both lists alone; the text stays the copy target all the same.
+void followTargetText(WizardWindow& w) {
+    tryStep([&] { w.dir_UNC.setPath(w.txt_UNC_NAME.text); });
+    tryStep([&] { w.drv_UNC.setDrive(w.drv_UNC.driveOf(w.dir_UNC.path())); });
+}
+
+}  // namespace
+
+void folderCopy(WizardWindow& w) {
+    try {
+        for (int i = 1; i <= w.lvwFiles.count(); ++i) {
+            const ListItem row = w.lvwFiles.row(i);
+            if (row.subItem(2) != " ") continue;
+            // The target text is used as typed: a final separator just doubles.
+            copyFile(row.text + row.subItem(1), w.txt_UNC_NAME.text + "/" + row.subItem(1));
+        }
+    } catch (const std::exception& e) {
+        w.MsgBox(failureText(w, "UNC_SEND_FAILED", e));
+        return;
+    }
+    w.MsgBox(w.GetText("UNC_SEND_SUCCESS"));
+}
+
+void drv_UNC_Change(WizardWindow& w) {
+    // Only a folder on another drive moves; a folder already on the chosen drive stays, so that
+    // following a picked path to its drive keeps the picked folder.
+    tryStep([&] {
+        if (w.drv_UNC.driveOf(w.dir_UNC.path()) != w.drv_UNC.drive())
+            w.dir_UNC.setPath(w.drv_UNC.drive());
+    });
+}
+
+void dir_UNC_Change(WizardWindow& w) {
+    w.txt_UNC_NAME.text = w.dir_UNC.path();
+}
+
+void txt_UNC_NAME_Click(WizardWindow& w) {
+    followTargetText(w);
+}
+
+void txt_UNC_NAME_KeyPress(WizardWindow& w, int& keyAscii) {
+    if (keyAscii == kEnter) followTargetText(w);
+}
+
+}  // namespace varmio

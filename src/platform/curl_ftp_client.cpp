@@ -1,0 +1,534 @@
+#include "curl_ftp_client.h"
+
+#include <curl/curl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <system_error>
+#include <vector>
+
+#include "basic_text.h"
+#include "files.h"
+
+namespace varmio {
+
+namespace {
+
+// The control's own error numbers: libcurl's failures are numbered from here on.
+constexpr int kCurlErrorBase = 35750;
+constexpr int kStillExecuting = 35764;
+
+constexpr long kConnectTimeoutSeconds = 15;
+constexpr long kRequestTimeoutSeconds = 60;
+
+void initialiseCurl() {
+    // Thread-safe in this libcurl; runs once before the first handle is made.
+    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
+    (void)initialised;
+}
+
+RuntimeError curlError(CURLcode code, const std::string& detail = {}) {
+    std::string text = curl_easy_strerror(code);
+    if (!detail.empty()) text += " (" + detail + ")";
+    return RuntimeError(kCurlErrorBase + static_cast<int>(code), text);
+}
+
+// ---- Server text ----------------------------------------------------------------------------
+
+int parsePort(std::string_view text) {
+    if (text.empty() || text.size() > 5) return 0;
+    int port = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 0;
+        port = port * 10 + (c - '0');
+    }
+    return port <= 65535 ? port : 0;
+}
+
+// ---- Remote paths ---------------------------------------------------------------------------
+
+std::vector<std::string> pathSegments(std::string_view path) {
+    std::vector<std::string> segments;
+    for (size_t start = 0; start <= path.size();) {
+        size_t slash = path.find('/', start);
+        if (slash == std::string_view::npos) slash = path.size();
+        if (slash > start) segments.emplace_back(path.substr(start, slash - start));
+        start = slash + 1;
+    }
+    return segments;
+}
+
+// Where "CD path" leads from `folder`, as a server's CWD would: relative paths go on from the
+// current folder, an empty path means the login folder. The result is "" (the login folder),
+// "a/b/" below it, or an absolute "/x/".
+std::string resolveFolder(const std::string& folder, std::string_view path) {
+    if (path.empty()) return "";
+    const bool absolute = path.front() == '/' || (!folder.empty() && folder.front() == '/');
+    std::vector<std::string> parts =
+        path.front() == '/' ? std::vector<std::string>{} : pathSegments(folder);
+    for (std::string& segment : pathSegments(path)) {
+        if (segment == ".") continue;
+        if (segment == ".." && !parts.empty() && parts.back() != "..") {
+            parts.pop_back();
+        } else if (segment != ".." || !absolute) {
+            parts.push_back(std::move(segment));
+        }
+    }
+    std::string resolved = absolute ? "/" : "";
+    for (const std::string& part : parts)
+        resolved += part + "/";
+    return resolved;
+}
+
+std::string percentEncode(std::string_view segment) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : segment) {
+        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+// The path part of a URL for `path` (segments separated by "/"), each segment encoded.
+std::string encodePath(std::string_view path) {
+    std::string out;
+    std::vector<std::string> segments = pathSegments(path);
+    for (size_t i = 0; i < segments.size(); ++i)
+        out += (i ? "/" : "") + percentEncode(segments[i]);
+    if (!segments.empty() && path.back() == '/') out += '/';
+    return out;
+}
+
+// ---- Listings -------------------------------------------------------------------------------
+
+struct Word {
+    std::string_view text;
+    size_t end;  // offset just after the word in its line
+};
+
+std::vector<Word> splitWords(std::string_view line) {
+    std::vector<Word> words;
+    for (size_t pos = 0; pos < line.size();) {
+        size_t start = line.find_first_not_of(' ', pos);
+        if (start == std::string_view::npos) break;
+        size_t end = std::min(line.find(' ', start), line.size());
+        words.push_back({line.substr(start, end - start), end});
+        pos = end;
+    }
+    return words;
+}
+
+bool allDigits(std::string_view s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+bool isMonth(std::string_view word) {
+    static constexpr std::string_view kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                   "jul", "aug", "sep", "oct", "nov", "dec"};
+    for (std::string_view month : kMonths)
+        if (equalsNoCase(word, month)) return true;
+    return false;
+}
+
+bool isTimeOrYear(std::string_view word) {
+    size_t colon = word.find(':');
+    if (colon == std::string_view::npos) return word.size() == 4 && allDigits(word);
+    return allDigits(word.substr(0, colon)) && allDigits(word.substr(colon + 1));
+}
+
+// "01-15-24" or "01-15-2024" (also with "/"), as DOS-style listings start.
+bool isDosDate(std::string_view word) {
+    if (word.size() != 8 && word.size() != 10) return false;
+    auto separator = [](char c) { return c == '-' || c == '/'; };
+    return allDigits(word.substr(0, 2)) && separator(word[2]) && allDigits(word.substr(3, 2)) &&
+           separator(word[5]) && allDigits(word.substr(6));
+}
+
+struct ListEntry {
+    std::string name;
+    bool folder = false;
+};
+
+std::optional<ListEntry> parseListLine(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        line.remove_suffix(1);
+    if (line.empty() || startsWith(line, "total ")) return std::nullopt;
+    const std::vector<Word> words = splitWords(line);
+    auto nameAfter = [&](size_t word) {
+        std::string_view rest = line.substr(words[word].end);
+        return rest.substr(std::min(rest.find_first_not_of(' '), rest.size()));
+    };
+
+    ListEntry entry;
+    if (words.size() >= 4 && isDosDate(words[0].text)) {
+        entry.folder = words[2].text == "<DIR>";
+        entry.name = nameAfter(2);
+    } else if (words.size() >= 4 && words[0].text.size() >= 10 &&
+               std::strchr("-dlbcps", words[0].text[0])) {
+        // Owner and group columns vary between servers; the date is the reliable landmark.
+        size_t last = 0;
+        for (size_t i = 1; i + 3 < words.size() && last == 0; ++i)
+            if (isMonth(words[i].text) && allDigits(words[i + 1].text) &&
+                isTimeOrYear(words[i + 2].text))
+                last = i + 2;
+        if (last == 0) {
+            if (words.size() < 9) return std::nullopt;
+            last = 7;
+        }
+        std::string_view name = nameAfter(last);
+        if (words[0].text[0] == 'l') name = name.substr(0, name.find(" -> "));
+        entry.folder = words[0].text[0] == 'd';
+        entry.name = name;
+    } else {
+        entry.name = line;  // a bare list of names
+    }
+    if (entry.name == "." || entry.name == "..") entry.folder = true;
+    if (entry.name.empty()) return std::nullopt;
+    return entry;
+}
+
+// ---- libcurl callbacks ----------------------------------------------------------------------
+
+size_t appendText(char* data, size_t size, size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+// Keeps the last complete reply line of the server ("530 Login incorrect.").
+size_t keepReply(char* data, size_t size, size_t count, void* target) {
+    std::string_view line(data, size * count);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.remove_suffix(1);
+    if (line.size() >= 4 && allDigits(line.substr(0, 3)) && line[3] == ' ')
+        *static_cast<std::string*>(target) = line;
+    return size * count;
+}
+
+int abortWhenAsked(void* abort, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<std::atomic<bool>*>(abort)->load() ? 1 : 0;
+}
+
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+
+struct ListFree {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+}  // namespace
+
+FtpServerAddress parseFtpServer(std::string_view text) {
+    std::string trimmed = trim(text);
+    std::string_view rest = trimmed;
+    FtpServerAddress address;
+    address.scheme = "ftp";
+    if (size_t sep = rest.find("://"); sep != std::string_view::npos) {
+        address.scheme = lcase(rest.substr(0, sep));
+        rest.remove_prefix(sep + 3);
+    }
+    if (address.scheme != "ftp" && address.scheme != "ftps" && address.scheme != "sftp")
+        throw curlError(CURLE_UNSUPPORTED_PROTOCOL, address.scheme);
+
+    const size_t slash = rest.find('/');
+    std::string_view authority = rest.substr(0, slash);
+    if (size_t at = authority.rfind('@'); at != std::string_view::npos)
+        authority.remove_prefix(at + 1);  // the login fields give the user
+    std::string_view portText;
+    size_t colon = authority.rfind(':');
+    if (!authority.empty() && authority.front() == '[') {
+        size_t close = authority.find(']');
+        colon = close == std::string_view::npos ? close : authority.find(':', close);
+    }
+    if (colon != std::string_view::npos) {
+        portText = authority.substr(colon + 1);
+        authority = authority.substr(0, colon);
+    }
+    address.host = authority;
+    address.port = portText.empty() ? (address.scheme == "sftp" ? 22 : 21) : parsePort(portText);
+    if (address.host.empty() || address.port == 0)
+        throw curlError(CURLE_URL_MALFORMAT, std::string(text));
+    if (slash != std::string_view::npos)
+        address.basePath = resolveFolder("", rest.substr(slash + 1));
+    return address;
+}
+
+std::string listingText(std::string_view listOutput) {
+    std::string text;
+    for (size_t start = 0; start < listOutput.size();) {
+        size_t end = listOutput.find('\n', start);
+        if (end == std::string_view::npos) end = listOutput.size();
+        if (auto entry = parseListLine(listOutput.substr(start, end - start)))
+            text += entry->name + (entry->folder ? "/" : "") + "\r\n";
+        start = end + 1;
+    }
+    return text;
+}
+
+// ---- The connection -------------------------------------------------------------------------
+
+struct CurlFtpClient::Session {
+    explicit Session(std::atomic<bool>& abort) : abort_(abort) {}
+    ~Session() { close(); }
+
+    CURL* curl = nullptr;
+    Login login;
+    FtpServerAddress address;
+    std::string folder;  // see resolveFolder
+
+    // Connects afresh when the login fields changed since the last operation.
+    void use(const Login& wanted) {
+        if (curl && login == wanted) return;
+        close();
+        address = parseFtpServer(wanted.host);
+        curl = curl_easy_init();
+        if (!curl) throw curlError(CURLE_FAILED_INIT);
+        login = wanted;
+    }
+
+    void close() {
+        if (curl) curl_easy_cleanup(curl);
+        curl = nullptr;
+        folder.clear();
+    }
+
+    bool secureShell() const { return address.scheme == "sftp"; }
+
+    // The URL of a remote folder ("" or ending with "/"), or of a file in it.
+    std::string url(const std::string& remoteFolder, std::string_view name = {}) const {
+        const bool absolute = !remoteFolder.empty() && remoteFolder.front() == '/';
+        const std::string path = (absolute ? "" : address.basePath) + remoteFolder;
+        std::string url = (secureShell() ? "sftp://" : "ftp://") + address.host + ":" +
+                          std::to_string(address.port) + "/";
+        if (absolute)
+            url += secureShell() ? "" : "%2F";  // an FTP URL's path is relative to the login
+        else if (secureShell())
+            url += "~/";  // an SFTP URL's path is absolute
+        return url + encodePath(path) + encodePath(name);
+    }
+
+    // Starts setting up one request on the open connection.
+    void begin(const std::string& target) {
+        curl_easy_reset(curl);
+        reply_.clear();
+        errorText_[0] = '\0';
+        curl_easy_setopt(curl, CURLOPT_URL, target.c_str());
+        curl_easy_setopt(curl, CURLOPT_USERNAME, login.user.c_str());
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, login.password.c_str());
+        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT, kRequestTimeoutSeconds);
+        curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, kRequestTimeoutSeconds);
+        curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText_);
+        curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, keepReply);
+        curl_easy_setopt(curl, CURLOPT_HEADERDATA, &reply_);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, abortWhenAsked);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &abort_);
+        if (address.scheme == "ftps") curl_easy_setopt(curl, CURLOPT_USE_SSL, CURLUSESSL_ALL);
+    }
+
+    void perform() {
+        const CURLcode code = curl_easy_perform(curl);
+        if (code == CURLE_OK) return;
+        long response = 0;
+        if (!secureShell()) curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
+        if (response >= 400 && startsWith(reply_, std::to_string(response)))
+            throw RuntimeError(static_cast<int>(response),
+                               std::string(curl_easy_strerror(code)) + " (" + reply_ + ")");
+        std::string detail = errorText_;
+        throw curlError(code, detail == curl_easy_strerror(code) ? std::string() : detail);
+    }
+
+    std::string list(const std::string& remoteFolder, bool namesOnly) {
+        std::string output;
+        begin(url(remoteFolder));
+        curl_easy_setopt(curl, CURLOPT_DIRLISTONLY, namesOnly ? 1L : 0L);
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendText);
+        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &output);
+        perform();
+        return output;
+    }
+
+    void changeFolder(std::string_view path) {
+        std::string wanted = resolveFolder(folder, path);
+        if (secureShell()) {
+            list(wanted, true);
+        } else {
+            // Without a body the request only walks into the folder, which fails when it is
+            // not there.
+            begin(url(wanted));
+            curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+            perform();
+        }
+        folder = std::move(wanted);
+    }
+
+    void put(const std::string& local, const std::string& remote) {
+        std::unique_ptr<FILE, FileCloser> file(std::fopen(local.c_str(), "rb"));
+        if (!file) throwFileError(errno, local);
+        struct stat info {};
+        if (::fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode))
+            throw RuntimeError(errnum::kFileNotFound, "File not found");
+        begin(url(folder, remote));
+        curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(curl, CURLOPT_READDATA, file.get());
+        curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(info.st_size));
+        perform();
+    }
+
+    void remove(const std::string& remote) {
+        std::string command;
+        if (secureShell()) {
+            std::string path =
+                (folder.empty() || folder.front() != '/' ? address.basePath : "") + folder + remote;
+            std::string quoted;
+            for (char c : path)
+                quoted += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+            command = "rm \"" + quoted + "\"";
+        } else {
+            command = "DELE " + remote;
+        }
+        std::unique_ptr<curl_slist, ListFree> commands(curl_slist_append(nullptr, command.c_str()));
+        begin(url(folder));
+        curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+        // FTP runs it after walking into the folder; SFTP has no current folder to walk into.
+        curl_easy_setopt(curl, secureShell() ? CURLOPT_QUOTE : CURLOPT_POSTQUOTE, commands.get());
+        perform();
+    }
+
+  private:
+    std::atomic<bool>& abort_;
+    std::string reply_;
+    char errorText_[CURL_ERROR_SIZE] = {};
+};
+
+// ---- The control ----------------------------------------------------------------------------
+
+CurlFtpClient::CurlFtpClient() : session_(std::make_unique<Session>(abort_)) {
+    initialiseCurl();
+}
+
+CurlFtpClient::~CurlFtpClient() {
+    abort_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+CurlFtpClient::Request CurlFtpClient::parse(std::string_view operation) {
+    const size_t blank = operation.find(' ');
+    const std::string verb = ucase(operation.substr(0, blank));
+    const std::string argument(blank == std::string_view::npos ? "" : operation.substr(blank + 1));
+    if (verb == "CD") return {Request::Verb::ChangeFolder, argument, {}};
+    if (verb == "DIR") return {Request::Verb::List, argument, {}};
+    if (verb == "DELETE") return {Request::Verb::Delete, argument, {}};
+    if (verb == "CLOSE") return {Request::Verb::Close, {}, {}};
+    if (verb != "PUT")
+        throw RuntimeError(errnum::kInvalidProcedureCall, "Unknown operation: " + verb);
+
+    // Both names may hold blanks. The wizard uploads every file under its own name, so that
+    // split wins; otherwise the first split naming an existing local file, else the last blank.
+    std::vector<size_t> blanks;
+    for (size_t i = argument.find(' '); i != std::string::npos; i = argument.find(' ', i + 1))
+        blanks.push_back(i);
+    if (blanks.empty())
+        throw RuntimeError(errnum::kInvalidProcedureCall, "PUT needs a local file and a name");
+    auto split = [&](size_t i) {
+        return Request{Request::Verb::Put, argument.substr(0, i), argument.substr(i + 1)};
+    };
+    for (size_t i : blanks) {
+        Request r = split(i);
+        if (!r.remoteName.empty() &&
+            (r.argument == r.remoteName || endsWith(r.argument, "/" + r.remoteName)))
+            return r;
+    }
+    for (size_t i : blanks)
+        if (fileExists(argument.substr(0, i))) return split(i);
+    return split(blanks.back());
+}
+
+void CurlFtpClient::execute(std::string_view operation) {
+    if (busy()) throw RuntimeError(kStillExecuting, "Still executing last request");
+    Request request = parse(operation);
+    if (worker_.joinable()) worker_.join();
+    {
+        std::lock_guard lock(mutex_);
+        failure_.reset();
+    }
+    Login login{remoteHost, userName, password};
+    busy_.store(true, std::memory_order_release);
+    try {
+        worker_ = std::thread([this, request = std::move(request), login = std::move(login)] {
+            run(request, login);
+        });
+    } catch (const std::system_error& e) {
+        busy_.store(false, std::memory_order_release);
+        throw RuntimeError(errnum::kInvalidProcedureCall, e.what());
+    }
+}
+
+void CurlFtpClient::run(const Request& request, const Login& login) {
+    std::optional<RuntimeError> failure;
+    std::optional<std::string> listing;
+    try {
+        if (request.verb == Request::Verb::Close) {
+            session_->close();
+        } else {
+            session_->use(login);
+            switch (request.verb) {
+                case Request::Verb::ChangeFolder:
+                    session_->changeFolder(request.argument);
+                    break;
+                case Request::Verb::Put:
+                    session_->put(request.argument, request.remoteName);
+                    break;
+                case Request::Verb::List:
+                    listing = listingText(session_->list(session_->folder, false));
+                    break;
+                case Request::Verb::Delete:
+                    session_->remove(request.argument);
+                    break;
+                case Request::Verb::Close:
+                    break;
+            }
+        }
+    } catch (const RuntimeError& e) {
+        failure = e;
+    } catch (const std::exception& e) {
+        failure = RuntimeError(errnum::kInvalidProcedureCall, e.what());
+    }
+    if (failure) session_->close();
+    {
+        std::lock_guard lock(mutex_);
+        failure_ = std::move(failure);
+        if (listing) listing_ = std::move(*listing);
+    }
+    busy_.store(false, std::memory_order_release);
+}
+
+void CurlFtpClient::checkResult() {
+    std::optional<RuntimeError> failure;
+    {
+        std::lock_guard lock(mutex_);
+        failure.swap(failure_);
+    }
+    if (failure) throw *failure;
+}
+
+std::string CurlFtpClient::getChunk(size_t maxChars) {
+    std::lock_guard lock(mutex_);
+    std::string chunk = listing_.substr(0, maxChars);
+    listing_.erase(0, chunk.size());
+    return chunk;
+}
+
+}  // namespace varmio

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "errors.h"
+#include "ftp_client.h"
+
+namespace varmio {
+
+// Where a server text points: a bare host, "host:port", or a URL with the scheme ftp://,
+// ftps:// (explicit TLS on the control connection) or sftp://.
+struct FtpServerAddress {
+    std::string scheme;  // "ftp", "ftps" or "sftp"
+    std::string host;    // an IPv6 literal keeps its brackets
+    int port = 0;
+    // A folder named in the URL, below the login folder: "" or ending with "/".
+    std::string basePath;
+};
+
+// Throws RuntimeError when the text names no host, an unknown scheme or a bad port.
+FtpServerAddress parseFtpServer(std::string_view text);
+
+// Turns a server's LIST output, in the unix "ls -l" style or the DOS style with "<DIR>", into
+// the listing text the wizard walks: one entry per line ended by CR LF, folders with a final
+// "/" (the current and parent folders as "./" and "../").
+std::string listingText(std::string_view listOutput);
+
+// The transfer control on libcurl. Each operation runs on a worker thread; the connection stays
+// open between operations until "CLOSE" or a failure, so the remote folder chosen by "CD" holds
+// for the operations that follow. A failed operation drops the connection, and with it the
+// remote folder, so that a retry starts again from the login folder.
+class CurlFtpClient : public FtpClient {
+  public:
+    CurlFtpClient();
+    ~CurlFtpClient() override;
+    CurlFtpClient(const CurlFtpClient&) = delete;
+    CurlFtpClient& operator=(const CurlFtpClient&) = delete;
+
+    void execute(std::string_view operation) override;
+    bool busy() const override { return busy_.load(std::memory_order_acquire); }
+    void checkResult() override;
+    std::string getChunk(size_t maxChars) override;
+
+  private:
+    struct Login {
+        std::string host;
+        std::string user;
+        std::string password;
+        bool operator==(const Login&) const = default;
+    };
+    struct Request {
+        enum class Verb { ChangeFolder, Put, List, Delete, Close } verb;
+        std::string argument;  // the folder, the local file or the remote name
+        std::string remoteName;
+    };
+    struct Session;
+
+    static Request parse(std::string_view operation);
+    void run(const Request& request, const Login& login);
+
+    std::unique_ptr<Session> session_;  // used by the worker only
+    std::thread worker_;
+    std::atomic<bool> busy_{false};
+    std::atomic<bool> abort_{false};
+    std::mutex mutex_;  // guards the two results below
+    std::optional<RuntimeError> failure_;
+    std::string listing_;
+};
+
+}  // namespace varmio

@@ -1,0 +1,56 @@
+"""A throw-away FTP server for the delivery tests.
+
+Usage: ftp_server.py ROOT PORTFILE
+
+Serves ROOT to the user "guest" (password "secret") on 127.0.0.1, on a port the system picks,
+and writes that port to PORTFILE once it accepts connections. Listings name "." and ".." as
+many servers do. The server ends with its parent process, so a crashed test leaves none behind.
+"""
+
+import os
+import sys
+import threading
+import time
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+class ListsDots(AbstractedFS):
+    def listdir(self, path):
+        return [".", ".."] + sorted(super().listdir(path))
+
+
+def exit_with_parent(parent):
+    while os.getppid() == parent:
+        time.sleep(0.2)
+    os._exit(0)
+
+
+def main():
+    root, port_file = sys.argv[1], sys.argv[2]
+    authorizer = DummyAuthorizer()
+    authorizer.add_user("guest", "secret", root, perm="elradfmwMT")
+    handler = FTPHandler
+    handler.authorizer = authorizer
+    handler.abstracted_fs = ListsDots
+    handler.banner = "varmio test server"
+    handler.auth_failed_timeout = 0
+    server = FTPServer(("127.0.0.1", 0), handler)
+    server.max_cons = 32
+
+    threading.Thread(target=exit_with_parent, args=(os.getppid(),), daemon=True).start()
+    temporary = port_file + ".part"
+    with open(temporary, "w") as out:
+        out.write(str(server.socket.getsockname()[1]))
+    os.rename(temporary, port_file)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    import logging
+
+    logging.basicConfig(level=logging.WARNING)
+    main()
