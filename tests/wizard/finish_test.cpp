@@ -143,7 +143,8 @@ TEST(Finish, DeletesTheRunsFilesByPattern) {
     namespace fs = std::filesystem;
     for (const char* name : {"tmp.pdf", "a.85", "b.pdf", "c.gif", "keep.txt"})
         writeFile(h.home() + "/" + name, "x");
-    writeFile(h.windir() + "/varmiocv.ini", "[settings]\r\npdf=1\r\nhtm=1\r\npat=" + h.work() + "\r\n");
+    writeFile(h.windir() + "/varmiocv.ini",
+              "[settings]\r\npdf=1\r\nhtm=1\r\npat=" + h.work() + "\r\n");
     ASSERT_TRUE(h.start("drv"));
     std::string page = h.window().pageFilePath();
     ASSERT_TRUE(fs::exists(page));
