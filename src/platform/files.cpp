@@ -46,6 +46,11 @@ void throwFileError(int e, const std::string& path) {
     }
 }
 
+std::string currentFolder() {
+    char buf[4096];
+    return ::getcwd(buf, sizeof buf) ? std::string(buf) : std::string("/");
+}
+
 bool fileExists(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -11,6 +11,9 @@ namespace varmio {
 // The folder separator that stands wherever the window code writes a path separator.
 inline constexpr char kPathSeparator = '/';
 
+// The process's current folder.
+std::string currentFolder();
+
 bool fileExists(const std::string& path);  // a regular file
 bool folderExists(const std::string& path);
 // Length in bytes; throws 53 when the file does not exist.

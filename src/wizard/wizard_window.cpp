@@ -17,8 +17,10 @@
 #include "platform/basic_text.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/network_factories.h"
 #include "settings/settings.h"
+#include "steps.h"
 #include "window_host.h"
 
 namespace varmio {
@@ -67,6 +69,8 @@ void WizardWindow::setDesignTimeState() {
     frm_intra_cfg.visible = false;
 
     lvwFiles.columns = {{"", 200}, {"", 160}, {"", 30}};
+    // The folder list starts where the program was started.
+    tryStep([&] { dir_UNC.setPath(currentFolder()); });
     lvwLinks_top.width = 560;
     lvwLinks_bot.width = 560;
 
