@@ -17,8 +17,6 @@ namespace varmio {
 
 namespace {
 
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
 constexpr int kFolderIcon = 1;
 constexpr int kEnter = 13;
 constexpr size_t kListingChunk = 65000;
@@ -96,7 +94,7 @@ bool loginComplete(const WizardWindow& w) {
 
 bool ftpFolderListing(WizardWindow& w, const std::string& folder) {
     try {
-        w.mousePointer = kHourglass;
+        w.mousePointer = kHourglassPointer;
         waitForTransfer(w, Flicker::Off);
         w.ftp_tree.clear();
         w.cmd_next.enabled = false;

@@ -14,11 +14,7 @@
 
 namespace varmio {
 
-namespace {
-
-constexpr int kHourglass = 11;
-
-}  // namespace
+namespace {}  // namespace
 
 void BoundWindow::closeForEnd() {
     widget().hide();
@@ -50,7 +46,7 @@ void QtWindowHost::syncAll() {
 }
 
 void QtWindowHost::showPointer(int pointer) {
-    const bool hourglass = pointer == kHourglass;
+    const bool hourglass = pointer == kHourglassPointer;
     if (hourglass == hourglass_) return;
     hourglass_ = hourglass;
     if (hourglass)

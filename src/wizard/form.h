@@ -8,6 +8,10 @@
 
 namespace varmio {
 
+// Mouse pointers of a window.
+inline constexpr int kDefaultPointer = 0;
+inline constexpr int kHourglassPointer = 11;
+
 // A window: its own caption, geometry and visibility, and its controls reachable by name.
 class Form {
   public:

@@ -58,6 +58,17 @@ void captionIntranetButtons(WizardWindow& w) {
     w.cmd_index.caption = w.GetText("INDEX_INTRA");
 }
 
+void captionExportPage(WizardWindow& w) {
+    w.cmd_ftp.caption = w.GetText("CMD_FTP");
+    w.lab_ftp_note.caption = w.GetText("LAB_FTP_NOTE");
+    w.cmd_mail.caption = w.GetText("CMD_MAIL");
+    w.lab_mail_note.caption = w.GetText("LAB_MAIL_NOTE");
+    w.cmd_unc.caption = w.GetText("CMD_UNC");
+    w.lab_unc_note.caption = w.GetText("LAB_UNC_NOTE");
+    w.cmd_intra.caption = w.GetText("CMD_INTRA");
+    w.lab_intra_note.caption = w.GetText("LAB_INTRA_NOTE");
+}
+
 void captionOwnControls(WizardWindow& w) {
     w.lab_manual_file.caption = w.GetText("LAB_MANUAL_FILE");
     w.cmd_gettree.caption = w.GetText("CMD_GETTREE");

@@ -13,6 +13,8 @@ void captionWindowTitle(WizardWindow& w);
 void captionContentPages(WizardWindow& w);
 // The captions of the intranet page's buttons, cmd_intra_brw through cmd_index.
 void captionIntranetButtons(WizardWindow& w);
+// The delivery page's buttons and notes.
+void captionExportPage(WizardWindow& w);
 // Controls the window code leaves without a text of their own.
 void captionOwnControls(WizardWindow& w);
 

@@ -3,6 +3,7 @@
 #include "delivery/channels.h"
 #include "intranet/intranet_publish.h"
 #include "intranet/intranet_store.h"
+#include "language_switch.h"
 #include "page/page_generator.h"
 #include "page/page_texts.h"
 #include "platform/basic_text.h"
@@ -16,25 +17,11 @@ namespace varmio {
 
 namespace {
 
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
-
 void show(Frame& page) {
     page.visible = true;
 }
 void hide(Frame& page) {
     page.visible = false;
-}
-
-void captionExportPage(WizardWindow& w) {
-    tryStep([&] { w.cmd_ftp.caption = w.GetText("CMD_FTP"); });
-    tryStep([&] { w.lab_ftp_note.caption = w.GetText("LAB_FTP_NOTE"); });
-    tryStep([&] { w.cmd_mail.caption = w.GetText("CMD_MAIL"); });
-    tryStep([&] { w.lab_mail_note.caption = w.GetText("LAB_MAIL_NOTE"); });
-    tryStep([&] { w.cmd_unc.caption = w.GetText("CMD_UNC"); });
-    tryStep([&] { w.lab_unc_note.caption = w.GetText("LAB_UNC_NOTE"); });
-    tryStep([&] { w.cmd_intra.caption = w.GetText("CMD_INTRA"); });
-    tryStep([&] { w.lab_intra_note.caption = w.GetText("LAB_INTRA_NOTE"); });
 }
 
 // Back on the delivery page after a channel ran.
@@ -154,7 +141,7 @@ Outcome applyNextRule(WizardWindow& w) {
 }  // namespace
 
 void cmd_next_Click(WizardWindow& w) {
-    w.mousePointer = kHourglass;
+    w.mousePointer = kHourglassPointer;
     if (applyNextRule(w) == Outcome::Stop) return;
     if (w.frm_export_1.visible) {
         captionExportPage(w);
@@ -164,7 +151,7 @@ void cmd_next_Click(WizardWindow& w) {
 }
 
 void cmd_prev_Click(WizardWindow& w) {
-    w.mousePointer = kHourglass;
+    w.mousePointer = kHourglassPointer;
     const bool makePage = w.chk_cmpHTML.value() == 1;
     tryStep([&] {
         if (w.frm_intra.visible) {

@@ -48,17 +48,6 @@ std::string commandWord(const std::string& commandLine) {
     return lowered;
 }
 
-void captionExportPage(WizardWindow& w) {
-    w.cmd_ftp.caption = w.GetText("CMD_FTP");
-    w.lab_ftp_note.caption = w.GetText("LAB_FTP_NOTE");
-    w.cmd_mail.caption = w.GetText("CMD_MAIL");
-    w.lab_mail_note.caption = w.GetText("LAB_MAIL_NOTE");
-    w.cmd_unc.caption = w.GetText("CMD_UNC");
-    w.lab_unc_note.caption = w.GetText("LAB_UNC_NOTE");
-    w.cmd_intra.caption = w.GetText("CMD_INTRA");
-    w.lab_intra_note.caption = w.GetText("LAB_INTRA_NOTE");
-}
-
 void startIntranetManager(WizardWindow& w) {
     tryStep([&] { w.cmd_next.visible = false; });
     tryStep([&] { w.cmd_prev.visible = false; });
