@@ -70,9 +70,11 @@ TEST_F(VarmioRegTest, ExportedFilesImportBackToTheSameStore) {
     reg({"add", key + "\\Sub", "/v", "Bin", "/t", "REG_BINARY", "/d", "00ff10"});
     const auto before = reg({"query", key}).out + reg({"query", key + "\\Sub"}).out;
 
-    ASSERT_EQ(reg({"export", key, "saved.reg"}).status, 0);
+    // Absolute paths start with "/" like the options do, and still name files.
+    const std::string saved = (dir_.path() / "saved.reg").string();
+    ASSERT_EQ(reg({"export", key, saved}).status, 0);
     reg({"delete", key, "/f"});
-    ASSERT_EQ(reg({"import", "saved.reg"}).status, 0);
+    ASSERT_EQ(reg({"import", saved}).status, 0);
     EXPECT_EQ(reg({"query", key}).out + reg({"query", key + "\\Sub"}).out, before);
     EXPECT_EQ(reg({"get", key, "bytes"}).out, "\xFE\xFF\n");
 }

@@ -64,13 +64,13 @@ std::variant<RegCommand, std::string> parseRegCommand(const std::vector<std::str
     char separator = '\0';
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::string& word = words[i];
-        // Verbs without options take a value name such as "/x" as it is.
-        if (grammar->options.empty() || word.size() < 2 || word[0] != '/') {
+        // Only the verb's own options are options: anything else, such as an absolute path
+        // ("/tmp/x.reg") or a value name like "/x" for get, is an operand.
+        const std::string option = lower(word);
+        if (word.size() < 2 || word[0] != '/' || !takesOption(*grammar, option)) {
             operands.push_back(word);
             continue;
         }
-        const std::string option = lower(word);
-        if (!takesOption(*grammar, option)) return "invalid option " + word;
         const bool hasArgument =
             option == "/v" || option == "/t" || option == "/s" || option == "/d";
         if (hasArgument && i + 1 == words.size()) return "missing argument after " + word;
