@@ -33,9 +33,13 @@ std::map<std::string, std::map<std::string, std::string>> shippedTables() {
     return tables;
 }
 
-// Keys written literally as GetText("KEY") anywhere in the window logic.
+// Keys written literally as GetText("KEY") anywhere in the window logic, and the page headings.
 std::set<std::string> keysInSources() {
     std::set<std::string> keys;
+    for (const char* page :
+         {"frm_files", "frm_html_1", "frm_html_2", "frm_html_3", "frm_html_4", "frm_html_5",
+          "frm_html_6", "frm_export_1", "frm_ftp", "frm_mail", "frm_unc", "frm_intra"})
+        keys.insert(std::string("PAGE_") + page);
     std::regex call(R"re(GetText\("([^"]+)"\))re");
     for (const auto& entry : fs::recursive_directory_iterator(kSourceDir + "/src")) {
         if (entry.path().extension() != ".cpp") continue;
