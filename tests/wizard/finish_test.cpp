@@ -102,42 +102,6 @@ TEST(Finish, SavedChoicesComeBackAtTheNextStart) {
     EXPECT_EQ(w.chk_mkHTMLtgs.value(), 0);
 }
 
-TEST(Finish, HistoriesSkipEmptyTextsAndPartsOfLongerEntriesButKeepCase) {
-    WizardHarness h;
-    h.setConfig("cmb_htmlfile", "Report.htm|");
-    ASSERT_TRUE(h.start());
-    h.window().cmb_htmlfile.text = "report.htm";
-    h.window().cmb_htmlhead.text = "";
-    h.window().txt_FTP_Serv.text = "example";
-    h.setConfig("txt_FTP_Serv", "ftp.example.com|");
-    ASSERT_TRUE(closeWizard(h));
-    EXPECT_EQ(h.config("cmb_htmlfile"), "Report.htm|report.htm|");
-    EXPECT_EQ(h.config("cmb_htmlhead"), "");
-    EXPECT_EQ(h.config("txt_FTP_Serv"), "ftp.example.com|");
-}
-
-TEST(Finish, ForgettingARememberedLoginAsksOnce) {
-    struct Case {
-        const char* stored;
-        const char* answer;
-        const char* login;
-    } cases[] = {
-        {"1", "yes", "||||"}, {"1", "no", "srv|usr|pw|p/|"}, {"0", nullptr, "srv|usr|pw|p/|"}};
-    for (const Case& c : cases) {
-        WizardHarness h;
-        h.setConfig("chk_ftp_remem", c.stored);
-        h.setConfig("FTP_REMEM", "srv|usr|pw|p/|");
-        ASSERT_TRUE(h.start());
-        h.window().chk_ftp_remember.setValue(0);
-        if (c.answer) h.dialogs.answers.push_back(c.answer);
-        size_t shownBefore = h.dialogs.shown.size();
-        ASSERT_TRUE(closeWizard(h));
-        EXPECT_EQ(h.dialogs.shown.size() - shownBefore, c.answer ? 1u : 0u) << c.stored;
-        EXPECT_EQ(h.config("FTP_REMEM"), c.login);
-        EXPECT_EQ(h.config("chk_ftp_remem"), "0");
-    }
-}
-
 TEST(Finish, DeletesTheRunsFilesByPattern) {
     WizardHarness h;
     namespace fs = std::filesystem;
