@@ -21,8 +21,9 @@ HOME and the XDG folders point into the sandbox as well. $NAME and ${NAME} expan
 directives, in the script, and in expected transcripts and files; any other "$" stays as written.
 
 Directives: lines starting with "#!", words split as in scripts (double quotes with the escapes
-\\" \\\\ \\n \\r \\t). KEY is a registry key, relative to HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO
-unless it starts with "HK" (so "CONFIG" works).
+\\" \\\\ \\n \\r \\t), plus \\xHH in directives only: the single byte HH (hexadecimal), so
+"\\xFE" stores byte 0xFE itself in a setting or a file, not its UTF-8 form. KEY is a registry key,
+relative to HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO unless it starts with "HK" (so "CONFIG" works).
 
   Before the run
     #! args WORD ...             the wizard's command line (joined by single blanks)
@@ -32,9 +33,17 @@ unless it starts with "HK" (so "CONFIG" works).
     #! env NAME "VALUE"          set an environment variable for the run
     #! unset NAME                remove one
     #! folder PATH               create a folder
-    #! file PATH "CONTENT"       create a file with exactly these bytes (UTF-8)
+    #! file PATH "CONTENT"       create a file with exactly these bytes (UTF-8, \\xHH raw)
     #! reg-set KEY NAME "DATA"   store a value
     #! reg-delete KEY [NAME]     delete a value, or the key
+    #! ftp-server FOLDER         run the test FTP server (tests/delivery/ftp_server.py: user
+                                 "guest", password "secret") on FOLDER, made when missing;
+                                 $FTP_PORT is its port in every later directive, the script and
+                                 the expected files
+    #! smtp-server FOLDER        run the test SMTP server, which writes each message to FOLDER
+                                 as N.eml with N.env beside it; $SMTP_PORT is its port, and
+                                 VARMIO_SMTP_URL is smtp://127.0.0.1:$SMTP_PORT for the run.
+                                 Servers are stopped when the run ends, whatever its outcome.
   After the run
     #! exit N                    expected exit status (default 0)
     #! stdout "LINE"             the transcript has these lines, in the order given
@@ -42,6 +51,10 @@ unless it starts with "HK" (so "CONFIG" works).
     #! stderr "LINE"             standard error has these lines, in the order given
     #! expect-file PATH "CONTENT"      the file holds exactly these bytes
     #! expect-file-from PATH NAME      ... exactly the bytes of tests/e2e/expected/NAME
+    #! expect-file-like PATH "PATTERN" the file's whole content matches PATTERN, a glob pattern
+                                 ("*" any characters, line breaks too; "?" one; "[a-u]" one of a
+                                 set; "[[]" a "["); with a glob PATH every match must, and
+                                 something must match
     #! expect-exists PATH        the file or folder exists (a glob pattern: something matches)
     #! expect-absent PATH        it does not (a glob pattern: nothing matches)
     #! expect-reg KEY NAME "DATA"      the stored value is DATA (varmio-reg get)
@@ -60,6 +73,7 @@ A file TEST.out (or TEST.VARIANT.out) beside the test is the whole expected tran
 
 import argparse
 import difflib
+import fnmatch
 import glob
 import os
 import re
@@ -67,6 +81,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 KNOWN_FAILURE = 77
 ROOT_KEY = "HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO"
@@ -79,8 +94,11 @@ ARITY = {  # directive: (least, most) words after it; None is unbounded
     "stderr": (1, 1), "expect-file": (2, 2), "expect-file-from": (2, 2),
     "expect-exists": (1, 1), "expect-absent": (1, 1), "expect-reg": (3, 3),
     "expect-reg-absent": (2, 2), "expect-fail": (1, 1), "run": (1, 1),
+    "ftp-server": (1, 1), "smtp-server": (1, 1), "expect-file-like": (2, 2),
 }
 ESCAPES = {'"': '"', "\\": "\\", "n": "\n", "r": "\r", "t": "\t"}
+PYTHON = "/usr/bin/python3"  # Debian's, which carries pyftpdlib and aiosmtpd
+SERVER_START_TIMEOUT = 20
 
 
 class TestError(Exception):
@@ -106,6 +124,12 @@ def split_words(line):
                 if c == '"':
                     break
                 if c == "\\":
+                    if i < n and line[i] == "x" and re.fullmatch(r"[0-9A-Fa-f]{2}",
+                                                                   line[i + 1:i + 3]):
+                        c = byte_char(int(line[i + 1:i + 3], 16))
+                        i += 3
+                        text.append(c)
+                        continue
                     if i >= n or line[i] not in ESCAPES:
                         raise TestError("unknown escape in " + line)
                     c = ESCAPES[line[i]]
@@ -117,6 +141,12 @@ def split_words(line):
             while i < n and line[i] not in " \t":
                 i += 1
             words.append(line[start:i])
+
+
+def byte_char(value):
+    """The character that stands for one byte: above 127 a surrogate escape, which becomes that
+    very byte when written to a file or passed on a command line."""
+    return chr(value) if value < 0x80 else chr(0xDC00 + value)
 
 
 class Variant:
@@ -286,8 +316,49 @@ def read_bytes(path):
         return None
 
 
+class Server:
+    """One of the test servers of tests/delivery, running for one variant."""
+
+    def __init__(self, box, script, folder, name):
+        os.makedirs(folder, exist_ok=True)
+        port_file = os.path.join(box.root, name + ".port")
+        self.log = os.path.join(box.root, name + ".log")
+        with open(self.log, "wb") as log:
+            self.process = subprocess.Popen(
+                [PYTHON, os.path.join(box.vars["SOURCE"], "tests", "delivery", script), folder,
+                 port_file], stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
+        for _ in range(SERVER_START_TIMEOUT * 50):
+            if os.path.exists(port_file):
+                with open(port_file) as f:
+                    self.port = f.read().strip()
+                return
+            if self.process.poll() is not None:
+                break
+            time.sleep(0.02)
+        self.stop()
+        raise TestError("%s did not start (see %s)" % (script, self.log))
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
 def run_variant(options, test, lines, variants, variant, sandbox_root):
     """Runs one variant; returns (failures, expected to fail for)."""
+    servers = []
+    try:
+        return play_variant(options, test, lines, variants, variant, sandbox_root, servers)
+    finally:
+        for server in servers:
+            server.stop()
+
+
+def play_variant(options, test, lines, variants, variant, sandbox_root, servers):
     box = Sandbox(sandbox_root, options)
     box.create(options.source)
     env = box.environment()
@@ -298,9 +369,9 @@ def run_variant(options, test, lines, variants, variant, sandbox_root):
                 "exit": 0, "expect_fail": None}
     for _, word, rest in variant.directives:
         if word == "args":
-            settings["args"] = [box.expand(w) for w in rest]
+            settings["args"] = rest
         elif word == "options":
-            settings["options"] = [box.expand(w) for w in rest]
+            settings["options"] = rest
         elif word == "no-install":
             settings["install"] = False
         elif word == "version":
@@ -340,11 +411,19 @@ def run_variant(options, test, lines, variants, variant, sandbox_root):
             status, out = run_tool(argv + ["/f"], env)
             if status != 0:
                 raise TestError("line %d: varmio-reg delete failed: %s" % (number, out))
+        elif word == "ftp-server":
+            servers.append(Server(box, "ftp_server.py", box.path(rest[0]), "ftp-server"))
+            box.vars["FTP_PORT"] = servers[-1].port
+        elif word == "smtp-server":
+            servers.append(Server(box, "smtp_server.py", box.path(rest[0]), "smtp-server"))
+            box.vars["SMTP_PORT"] = servers[-1].port
+            env["VARMIO_SMTP_URL"] = "smtp://127.0.0.1:" + servers[-1].port
 
     script = os.path.join(box.root, os.path.basename(test))
     with open(script, "w", encoding="utf-8", errors="surrogateescape") as f:
         f.write(box.expand(script_for(lines, variant, variants)))
-    argv = [tool("varmio-replay")] + settings["options"] + [script] + settings["args"]
+    argv = [tool("varmio-replay")] + [box.expand(w) for w in settings["options"]] + [script] + \
+        [box.expand(w) for w in settings["args"]]  # expanded late: they may name a server's port
     try:
         result = subprocess.run(argv, env=env, capture_output=True, timeout=RUN_TIMEOUT,
                                 cwd=box.vars["WORK"])
@@ -396,6 +475,20 @@ def run_variant(options, test, lines, variants, variant, sandbox_root):
             actual = read_bytes(path)
             if actual != expected:
                 failures.append(where + file_diff(expected, actual, path))
+        elif word == "expect-file-like":
+            path = box.path(rest[0])
+            found = sorted(glob.glob(path)) if glob.has_magic(path) else [path]
+            pattern = box.expand(rest[1])
+            for name in found:
+                actual = read_bytes(name)
+                if actual is None:
+                    failures.append(where + "%s does not exist" % name)
+                elif not fnmatch.fnmatchcase(actual.decode("utf-8", "surrogateescape"), pattern):
+                    failures.append(where + "%s does not match \"%s\"; it holds:\n%s" % (
+                        name, visible(pattern),
+                        shown(actual.decode("utf-8", "surrogateescape").splitlines(True))))
+            if not found:
+                failures.append(where + "nothing matches " + path)
         elif word == "expect-exists":
             path = box.path(rest[0])
             if not (glob.glob(path) if glob.has_magic(path) else os.path.exists(path)):
@@ -444,6 +537,7 @@ def main():
 
     test = os.path.abspath(options.test)
     options.test = test
+    options.bin = os.path.abspath(options.bin)  # the wizard runs in $WORK
     sandbox = options.sandbox or tempfile.mkdtemp(prefix="varmio-e2e-")
     try:
         lines, variants = read_test(test)
