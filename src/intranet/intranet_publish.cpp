@@ -99,7 +99,7 @@ void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
         errors.ignoreFromNowOn();
         errors.run([&] {
             if (IntraPath.empty()) throw RuntimeError(errnum::kPathNotFound, "Path not found");
-            if (!folderExists(IntraPath)) makeFolder(IntraPath);
+            if (!folderExists(IntraPath)) makeFolders(IntraPath);
         });
         errors.run([&] { GenerateMainIndex(w); });
         errors.run([&] {

@@ -189,6 +189,15 @@ void makeFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0755) != 0) throwFileError(errno, path);
 }
 
+void makeFolders(const std::string& path) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string partial = path.substr(0, slash);
+        if (!folderExists(partial)) makeFolder(partial);
+    }
+    if (!folderExists(path)) makeFolder(path);
+}
+
 void removeFolder(const std::string& path) {
     if (::rmdir(path.c_str()) != 0) throwFileError(errno, path);
 }

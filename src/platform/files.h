@@ -29,6 +29,7 @@ void deleteFile(const std::string& path);
 // Copies, replacing an existing target.
 void copyFile(const std::string& from, const std::string& to);
 void makeFolder(const std::string& path);    // throws 75 when it exists
+void makeFolders(const std::string& path);   // with every missing folder on the way
 void removeFolder(const std::string& path);  // throws 75 when not empty
 // Names (not paths) of the files in `folder` matching `pattern`, ignoring case, in name order.
 std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern);
