@@ -119,17 +119,11 @@ std::string LinuxSystemInfo::environment(std::string_view name) const {
 }
 
 void prepareProgramFolder(const std::string& folder) {
-    std::string parent = folder.substr(0, folder.find_last_of('/'));
-    if (!parent.empty() && !folderExists(parent)) {
-        std::string partial;
-        for (size_t pos = 1; pos != std::string::npos;) {
-            pos = parent.find('/', pos + 1);
-            partial = parent.substr(0, pos);
-            ::mkdir(partial.c_str(), 0755);
-        }
+    try {
+        makeFolders(folder + "/tmp");
+    } catch (...) {
+        return;  // a folder we cannot make: the wizard runs without its files
     }
-    ::mkdir(folder.c_str(), 0755);
-    ::mkdir((folder + "/tmp").c_str(), 0755);
     const std::string data = installedDataFolder();
     for (const char* name : {"install.reg", "help.htm", "qdrn.sec"}) {
         std::string target = folder + "/" + name;
