@@ -5,8 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "files.h"
@@ -19,6 +22,12 @@ bool isExecutable(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
            ::access(path.c_str(), X_OK) == 0;
+}
+
+bool sameContent(const std::string& a, const std::string& b) {
+    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> splitBlanks(std::string_view text) {
@@ -126,10 +135,12 @@ void prepareProgramFolder(const std::string& folder) {
     }
     const std::string data = installedDataFolder();
     for (const char* name : {"install.reg", "help.htm", "qdrn.sec"}) {
-        std::string target = folder + "/" + name;
-        if (!fileExists(target) && fileExists(data + "/" + name)) {
+        const std::string source = data + "/" + name;
+        const std::string target = folder + "/" + name;
+        // An upgrade brings new texts: the installer must import the installed version.
+        if (fileExists(source) && (!fileExists(target) || !sameContent(source, target))) {
             try {
-                copyFile(data + "/" + name, target);
+                copyFile(source, target);
             } catch (...) {
                 // A read-only or full disk: the wizard still runs without the file.
             }

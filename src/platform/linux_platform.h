@@ -34,8 +34,8 @@ std::string installedDataFolder();
 // of that name beside our own executable (the tools ship together); "" when neither exists.
 std::string resolveProgram(const std::string& path);
 
-// Makes a new program folder ready: copies the installation's data files into it and links the
-// registry installer, without replacing anything already there.
+// Makes the per-user program folder ready: its tmp/ folder, the installation's data files
+// (brought up to date after an upgrade) and a link to the registry installer.
 void prepareProgramFolder(const std::string& folder);
 
 }  // namespace varmio
