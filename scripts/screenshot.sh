@@ -4,12 +4,21 @@
 # yours is touched); the window is driven to its page by the wizard's screenshot hook
 # (VARMIO_SCREENSHOT and VARMIO_SCREENSHOT_ACTIONS, described in src/qt/screenshot.h).
 #
-# usage: scripts/screenshot.sh [BUILD_DIR]     (default: build; configured and built if needed)
+# usage: scripts/screenshot.sh [--every-page DIR] [BUILD_DIR]
+#   BUILD_DIR defaults to build (configured and built if needed). The pictures the documentation
+#   shows go to docs/; with --every-page, every page in English and German goes to DIR instead,
+#   for looking the window over after a change to its layout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-build=${1:-build}
 out=$root/docs
+every=
+if [[ ${1:-} == --every-page ]]; then
+    every=1
+    out=$(realpath -m "${2:?--every-page needs a folder}")
+    shift 2
+fi
+build=${1:-build}
 
 if [[ ! -x $build/bin/varmio-wizard || ! -x $build/bin/reginst || ! -x $build/bin/varmio-reg ]]; then
     cmake -S . -B "$build" -G Ninja >/dev/null
@@ -61,8 +70,12 @@ intranet() {
         /d "$(printf 'Company intranet\xfe%s/\xfe\xff' "$top")" /f >/dev/null
 }
 
+# The wizard in driver mode starts on the delivery page with a printed document; Back twice
+# reaches the web page options, and ticking the custom layout leads through the content pages.
 back_to_options="click cmd_prev; click cmd_prev"
 customise="$back_to_options; click chk_mkHTMLtgs; click cmd_next"
+header_footer="$customise; click chk_HTMLhead; type cmb_htmlhead /srv/www/parts/header.htm;
+    click chk_HTMLfoot; type cmb_htmlfoot /srv/www/parts/footer.htm"
 texts="$customise; click cmd_next; type cmb_html_title Annual report 2025;
     type cmb_html_meta annual report, figures, outlook; click chk_frtxt_top;
     type txt_freetext_top Our year in numbers: the full report and the tables behind it.;
@@ -72,16 +85,48 @@ links="$customise; click cmd_next; click cmd_next; click chk_add_links;
     type frm_Input_Link.txt_LNK_URL http://www.example.com/; click frm_Input_Link.cmd_ok;
     click cmd_add_link(0); type frm_Input_Link.txt_LNK_NAME Annual reports;
     type frm_Input_Link.txt_LNK_URL http://www.example.com/reports/"
+presentation="$customise; click cmd_next; click cmd_next; click cmd_next"
 manual="type cmb_manual_file @PRINT@/tmp.pdf; key cmb_manual_file 13;
     type cmb_manual_file @PRINT@/figures.txt; key cmb_manual_file 13; select lvwFiles 2"
+ftp="click cmd_ftp; type txt_FTP_Serv ftp.example.com; type txt_FTP_User editor"
+mail="click cmd_mail; type txt_MAIL_RECIP editors@example.com;
+    type txt_MAIL_CAP Annual report 2025;
+    type txt_MAIL_MESS Here is the annual report as a web page, with the printed document."
 
 mkdir -p "$out"
-shot wizard-delivery English ""                        drv
+if [[ -n $every ]]; then
+    for language in English Deutsch; do
+        suffix=${language,,}
+        shot files-manual-$suffix $language "$manual"
+        shot files-list-$suffix $language "" @PRINT@/tmp.pdf @PRINT@/figures.txt
+        shot web-page-$suffix $language "$back_to_options" drv
+        shot header-footer-$suffix $language "$header_footer" drv
+        shot texts-$suffix $language "$texts" drv
+        shot links-dialog-$suffix $language "$links" drv
+        shot presentation-$suffix $language "$presentation" drv
+        shot preview-$suffix $language "click cmd_prev" drv
+        shot delivery-$suffix $language "" drv
+        shot ftp-$suffix $language "$ftp" drv
+        shot mail-$suffix $language "$mail" drv
+        shot folder-$suffix $language "click cmd_unc" drv
+        setup=intranet shot intranet-$suffix $language "click cmd_intra_cfg; node tvwIntra 2" /intraman
+    done
+    echo "Every page in $out"
+    exit 0
+fi
+rm -f "$out"/wizard-*.png
 shot wizard-files-manual English "$manual"
+shot wizard-web-page English "$back_to_options"        drv
+shot wizard-header-footer English "$header_footer"     drv
 shot wizard-texts English "$texts"                     drv
 shot wizard-links-dialog English "$links"              drv
+shot wizard-delivery English ""                        drv
+shot wizard-ftp English "$ftp"                         drv
+shot wizard-mail English "$mail"                       drv
+shot wizard-folder English "click cmd_unc"             drv
 setup=intranet shot wizard-intranet English "click cmd_intra_cfg; node tvwIntra 2" /intraman
 shot wizard-delivery-de Deutsch ""                     drv
+shot wizard-texts-de Deutsch "$texts"                  drv
 shot wizard-links-dialog-de Deutsch "$links"           drv
 echo "Screenshots in $out:"
 ls -1 "$out"/wizard-*.png

@@ -1,10 +1,15 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <iostream>
@@ -13,6 +18,7 @@
 #include "page/file_list.h"
 #include "pictures.h"
 #include "ui_main_window.h"
+#include "wizard/page_heading.h"
 #include "wizard/wizard_window.h"
 #include "working_indicator.h"
 
@@ -20,7 +26,7 @@ namespace varmio {
 
 namespace {
 
-constexpr QSize kWindowSize(800, 580);
+constexpr QSize kWindowSize(800, 620);
 constexpr int kLogoSize = 120;
 
 std::vector<std::string> localFiles(const QMimeData* data) {
@@ -29,6 +35,20 @@ std::vector<std::string> localFiles(const QMimeData* data) {
     for (const QUrl& url : data->urls())
         if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
     return files;
+}
+
+// A label in a column of check boxes starts its text where theirs start.
+void indentLikeCheckBox(QLabel& label, const QCheckBox& box) {
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    label.setIndent(box.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &box).left());
+}
+
+// A label beside a multi-line box stands on the line of the box's first text line, not on its
+// frame.
+void alignWithFirstLine(QLabel& label, const QPlainTextEdit& box) {
+    const int top = box.frameWidth() + qRound(box.document()->documentMargin());
+    label.setContentsMargins(0, top, 0, 0);
 }
 
 }  // namespace
@@ -44,11 +64,28 @@ MainWindow::MainWindow(WizardWindow& model, QtWindowHost& host)
     ui_->qt_logo_column->setStyleSheet(
         QStringLiteral("QFrame#qt_logo_column { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                        " stop:0 #EAF2F8, stop:1 #C8DAE9); border-right: 1px solid #B4C6D6; }"));
+    // The heading stands out from the page's own texts by weight and size rather than by a
+    // fixed point size, so it follows the desktop's font.
+    QFont headingFont = ui_->qt_page_heading->font();
+    headingFont.setBold(true);
+    if (headingFont.pointSizeF() > 0) headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    ui_->qt_page_heading->setFont(headingFont);
+    ui_->qt_page_heading->setContentsMargins(0, 0, 0, 7);
+    ui_->qt_page_heading->setStyleSheet(QStringLiteral("color: #234F78;"));
+    ui_->qt_page_heading_rule->setStyleSheet(
+        QStringLiteral("QFrame#qt_page_heading_rule { border: none; background: #B4C6D6; }"));
+    ui_->qt_page_heading_rule->setFixedHeight(1);
     for (QLabel* logo : ui_->qt_logo_column->findChildren<QLabel*>()) {
         const QString name = logo->objectName();
         const int index = name.mid(name.lastIndexOf(QLatin1Char('_')) + 1).toInt();
         logo->setPixmap(logoPixmap(index, kLogoSize, devicePixelRatioF()));
     }
+
+    indentLikeCheckBox(*ui_->lab_html_file, *ui_->chk_HTMLhead);
+    alignWithFirstLine(*ui_->lab_mail_mess, *ui_->txt_MAIL_MESS);
+    alignWithFirstLine(*ui_->lab_sndfls_mail, *ui_->txt_sndfls_mail);
+    // The folder list's first row sits as deep as the first line of the report beside it.
+    alignWithFirstLine(*ui_->lab_4, *ui_->txt_sndfls_unc);
 
     // Files can be dropped onto the file list.
     ui_->lvwFiles->setAcceptDrops(true);
@@ -82,6 +119,19 @@ Form& MainWindow::form() const {
 
 void MainWindow::syncFromModel() {
     binder_->sync();
+    showPageHeading();
+}
+
+// Texts are looked up only when another page shows; a language switch reaches the heading with
+// the next page change.
+void MainWindow::showPageHeading() {
+    const std::string key = pageHeadingKey(model_);
+    if (key == headingKey_) return;
+    headingKey_ = key;
+    const QString heading = QString::fromStdString(pageHeading(model_));
+    ui_->qt_page_heading->setText(heading);
+    ui_->qt_page_heading->setVisible(!heading.isEmpty());
+    ui_->qt_page_heading_rule->setVisible(!heading.isEmpty());
 }
 
 void MainWindow::addDroppedFiles(const std::vector<std::string>& paths) {

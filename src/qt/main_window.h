@@ -47,6 +47,7 @@ class MainWindow : public QMainWindow, public BoundWindow {
 
   private:
     bool isUserInputForMe(QObject* watched, QEvent* event) const;
+    void showPageHeading();
 
     WizardWindow& model_;
     QtWindowHost& host_;
@@ -54,6 +55,7 @@ class MainWindow : public QMainWindow, public BoundWindow {
     ActionRunner runner_;
     std::unique_ptr<FormBinder> binder_;
     std::unique_ptr<WorkingIndicator> working_;
+    std::string headingKey_ = "\n";  // nothing shown yet
 };
 
 }  // namespace varmio

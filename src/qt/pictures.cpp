@@ -27,15 +27,19 @@ QPixmap render(const QString& file, int size, qreal ratio) {
     return pixmap;
 }
 
-// Icons are drawn once, at the small sizes views ask for.
+// Icons are drawn once, at the small sizes views ask for. A selected row shows its icon as it
+// is: the style's own selected look tints it with the highlight into a muddy blot.
 QIcon icon(const QString& name) {
     static QHash<QString, QIcon> cache;
     auto found = cache.find(name);
     if (found != cache.end()) return *found;
     const QString file = QStringLiteral(":/icons/%1.svg").arg(name);
     QIcon made;
-    for (int size : {16, 24, 32})
-        made.addPixmap(render(file, size, 1.0));
+    for (int size : {16, 24, 32}) {
+        const QPixmap pixmap = render(file, size, 1.0);
+        made.addPixmap(pixmap, QIcon::Normal);
+        made.addPixmap(pixmap, QIcon::Selected);
+    }
     cache.insert(name, made);
     return made;
 }

@@ -354,6 +354,7 @@ class WindowTest : public QObject {
         wizard.dropFile("report.pdf");
         wizard.click("cmd_next");
         QCOMPARE(shownPages(wizard), QStringList{"frm_html_1"});
+        QCOMPARE(wizard.widget<QLabel>("qt_page_heading")->text(), QString("Web page"));
         QVERIFY(wizard.widget("cmd_prev")->isEnabled());
 
         // A click toggles a check box once: the widget shows what the model holds.
