@@ -11,11 +11,6 @@ namespace varmio {
 namespace {
 constexpr char kFieldEnd = '\xFE';
 constexpr char kRecordEnd = '\xFF';
-
-std::string withFinalSeparator(std::string path) {
-    if (!endsWith(path, "/")) path += "/";
-    return path;
-}
 }  // namespace
 
 std::vector<IntranetEntry> parseIntranetList(std::string_view stored) {

@@ -21,11 +21,6 @@ std::string randomLetters(Random& random, int count, int spread, int base) {
     return out;
 }
 
-std::string withFinalSeparator(std::string path) {
-    if (!endsWith(path, "/")) path += "/";
-    return path;
-}
-
 // The folder of a document node: its tag up to, not including, the last separator.
 std::string documentFolder(const std::string& tag) {
     if (endsWith(tag, "/")) return tag.substr(0, tag.size() - 1);
@@ -51,6 +46,11 @@ void deleteRecordBeside(const std::string& folder, const std::string& extension)
 }
 
 }  // namespace
+
+std::string withFinalSeparator(std::string path) {
+    if (!endsWith(path, "/")) path += "/";
+    return path;
+}
 
 bool isFolderNode(const TreeNode& node) {
     return node.image == intranet_image::kProject || node.image == intranet_image::kRoot ||
@@ -96,9 +96,7 @@ void writeRecord(const std::string& file, const std::vector<std::string>& lines)
 }
 
 void InitIntraTree(WizardWindow& w) {
-    w.frm_Working.load(w.host());
-    w.frm_Working.visible = true;
-    w.host().repaint(w.frm_Working);
+    w.frm_Working.show(w.host());
     tryStep([&] {
         w.tvwIntra.clear();
         TreeNode& root = w.tvwIntra.add("", "root", w.cmb_my_intras.text, intranet_image::kRoot);

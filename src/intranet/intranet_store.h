@@ -21,6 +21,8 @@ inline constexpr int kProjectRead = 7;    // documents read
 // Folder nodes get an index page and can receive documents.
 bool isFolderNode(const TreeNode& node);
 
+// The path with a final separator.
+std::string withFinalSeparator(std::string path);
 // `folder` + "/" + `name`, without doubling a separator `folder` already ends with.
 std::string joinPath(const std::string& folder, const std::string& name);
 

@@ -52,9 +52,7 @@ void renameRecord(WizardWindow& w, TreeNode& node, const std::string& record, in
 void tvwIntra_NodeClick(WizardWindow& w, TreeNode& node) {
     if (isFolderNode(node)) w.cmb_intra_prj.text = node.text;
     if (node.image == intranet_image::kProject && w.tvwIntra.position(node) >= 2) {
-        w.frm_Working.load(w.host());
-        w.frm_Working.visible = true;
-        w.host().repaint(w.frm_Working);
+        w.frm_Working.show(w.host());
         node.image = intranet_image::kProjectRead;
         tryStep([&] { ReadDNI(w, node.tag); });
         node.expanded = true;

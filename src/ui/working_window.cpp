@@ -15,11 +15,15 @@ void WorkingWindow::load(WindowHost& host) {
     centre(host.screenWidth(), host.screenHeight());
 }
 
-void WorkingWindow::showWith(WindowHost& host, const std::string& text) {
+void WorkingWindow::show(WindowHost& host) {
     load(host);
     visible = true;
-    Label1.caption = text;
     host.repaint(*this);
+}
+
+void WorkingWindow::showWith(WindowHost& host, const std::string& text) {
+    Label1.caption = text;
+    show(host);
 }
 
 }  // namespace varmio

@@ -18,7 +18,9 @@ class WorkingWindow : public Form {
 
     // Loads the window on first use, centred on the screen.
     void load(WindowHost& host);
-    // Shows the window with `text`, repainted before the caller's work starts.
+    // Shows the window with the text it has, repainted before the caller's work starts.
+    void show(WindowHost& host);
+    // Shows the window with `text`.
     void showWith(WindowHost& host, const std::string& text);
     void hide() { visible = false; }
 };
