@@ -1,7 +1,5 @@
 #include "startup.h"
 
-#include <unistd.h>
-
 #include "converter_settings.h"
 #include "intranet/intranet_page.h"
 #include "language_switch.h"
