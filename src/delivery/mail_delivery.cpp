@@ -1,8 +1,14 @@
+#include <atomic>
+#include <chrono>
+#include <exception>
+#include <thread>
+
 #include "delivery/channels.h"
 #include "delivery/delivery_messages.h"
 #include "platform/basic_text.h"
 #include "platform/mail_system.h"
 #include "wizard/history.h"
+#include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
@@ -11,6 +17,28 @@ namespace {
 
 bool validRecipient(const std::string& recipient) {
     return !recipient.empty() && contains(recipient, "@");
+}
+
+// Large attachments take a while to send: the window keeps repainting, and the working
+// indicator says why nothing else can be done meanwhile.
+void sendWhileTheWindowWaits(WizardWindow& w, const MailMessage& message) {
+    WizardWindow::Working working(w, "PROSESSING");
+    std::exception_ptr failure;
+    std::atomic<bool> done = false;
+    std::thread sender([&] {
+        try {
+            w.mail().send(message);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done = true;
+    });
+    while (!done) {
+        w.host().doEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    sender.join();
+    if (failure) std::rethrow_exception(failure);
 }
 
 void rebuildFromHistory(WizardWindow& w, ComboBox& box, std::string_view history) {
@@ -51,7 +79,7 @@ void mailSend(WizardWindow& w) {
         // Every row travels, marked or not: the mark only keeps a file off the servers.
         for (const ListItem& row : w.lvwFiles.rows)
             message.attachments.push_back({row.subItem(1), 0, row.text + row.subItem(1)});
-        w.mail().send(message);
+        sendWhileTheWindowWaits(w, message);
 
         appendNonEmptyToHistory(w.settings(), "txt_MAIL_CAP", message.subject, Compare::Exact);
         appendNonEmptyToHistory(w.settings(), "txt_MAIL_RECIP", message.recipient, Compare::Exact);
