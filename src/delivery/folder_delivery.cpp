@@ -3,6 +3,7 @@
 #include "delivery/delivery_messages.h"
 #include "platform/files.h"
 #include "wizard/steps.h"
+#include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
@@ -22,11 +23,14 @@ void followTargetText(WizardWindow& w) {
 
 void folderCopy(WizardWindow& w) {
     try {
+        // Large files take a while: the working indicator shows, the window repaints between them.
+        WizardWindow::Working working(w, "PROSESSING");
         for (int i = 1; i <= w.lvwFiles.count(); ++i) {
             const ListItem row = w.lvwFiles.row(i);
             if (row.subItem(2) != " ") continue;
             // The target text is used as typed: a final separator just doubles.
             copyFile(row.text + row.subItem(1), w.txt_UNC_NAME.text + "/" + row.subItem(1));
+            w.host().doEvents();
         }
     } catch (const std::exception& e) {
         w.MsgBox(failureText(w, "UNC_SEND_FAILED", e));
