@@ -22,6 +22,8 @@ class AnswerQueue {
   public:
     void push(Answer answer) { queue_.push_back(std::move(answer)); }
     std::optional<Answer> take();
+    // The answer next in line, if any.
+    const Answer* peek() const { return queue_.empty() ? nullptr : &queue_.front(); }
     bool empty() const { return queue_.empty(); }
     const std::deque<Answer>& pending() const { return queue_; }
 

@@ -16,6 +16,8 @@ Answer ScriptedDialogs::take(const std::string& dialog, std::initializer_list<An
 
 void ScriptedDialogs::message(std::string_view text, std::string_view) {
     lastMessage_ = std::string(text);
+    // A message box acknowledges itself; a script that answers it "ok" anyway is not wrong.
+    if (const Answer* next = answers_.peek(); next && next->kind == AnswerKind::Ok) answers_.take();
     transcript_.line("msgbox " + quote(text));
 }
 
