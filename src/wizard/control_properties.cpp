@@ -185,6 +185,12 @@ std::vector<std::string> readProperty(Control& control, std::string_view propert
         default:
             break;
     }
+    // What a control shows, asked for under the other name: a label's text is its caption, a
+    // text box's caption its text.
+    if (!name.indexed && name.base == "text" && hasCaption(kind)) return {control.caption};
+    if (!name.indexed && name.base == "caption" &&
+        (kind == ControlKind::TextBox || kind == ControlKind::ComboBox))
+        return {static_cast<TextControl&>(control).text};
     noSuchProperty(control, property);
 }
 
@@ -195,7 +201,7 @@ std::vector<std::string> formPropertyNames(const Form&) {
 std::vector<std::string> readFormProperty(const Form& form, std::string_view property) {
     std::string name = lcase(property);
     if (name == "visible") return {boolText(form.visible)};
-    if (name == "caption") return {form.caption};
+    if (name == "caption" || name == "text") return {form.caption};
     throw PropertyError(form.name() + " has no property \"" + std::string(property) + "\"");
 }
 
