@@ -105,8 +105,16 @@ void Interpreter::act(const Command& cmd, Control& control) {
             } else if (control.kind() == ControlKind::DriveList) {
                 static_cast<DriveList&>(control).setDrive(entry);
             } else {
-                if (!folderExists(entry)) throw ScriptStop{"no folder " + quote(entry)};
-                static_cast<DirList&>(control).setPath(entry);
+                auto& folders = static_cast<DirList&>(control);
+                // An entry of the list is a sub-folder's name; a path may be given whole.
+                std::string folder = entry;
+                if (!folder.empty() && folder[0] != '/') {
+                    folder = folders.path();
+                    if (folder.back() != '/') folder += '/';
+                    folder += entry;
+                }
+                if (!folderExists(folder)) throw ScriptStop{"no folder " + quote(entry)};
+                folders.setPath(folder);
             }
             break;
         }
