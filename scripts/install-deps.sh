@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libsqlite3-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth
+    xvfb xauth xdg-utils fonts-dejavu-core
     python3-pyftpdlib python3-aiosmtpd
 )
 
