@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "basic_text.h"
+#include "curl_support.h"
 #include "files.h"
 
 namespace varmio {
@@ -24,12 +25,6 @@ constexpr int kStillExecuting = 35764;
 
 constexpr long kConnectTimeoutSeconds = 15;
 constexpr long kRequestTimeoutSeconds = 60;
-
-void initialiseCurl() {
-    // Thread-safe in this libcurl; runs once before the first handle is made.
-    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    (void)initialised;
-}
 
 RuntimeError curlError(CURLcode code, const std::string& detail = {}) {
     std::string text = curl_easy_strerror(code);
@@ -222,10 +217,6 @@ struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
 };
 
-struct ListFree {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
-};
-
 }  // namespace
 
 FtpServerAddress parseFtpServer(std::string_view text) {
@@ -399,7 +390,7 @@ struct CurlFtpClient::Session {
         } else {
             command = "DELE " + remote;
         }
-        std::unique_ptr<curl_slist, ListFree> commands(curl_slist_append(nullptr, command.c_str()));
+        CurlList commands(curl_slist_append(nullptr, command.c_str()));
         begin(url(folder));
         curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
         // FTP runs it after walking into the folder; SFTP has no current folder to walk into.

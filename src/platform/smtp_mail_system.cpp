@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "basic_text.h"
+#include "curl_support.h"
 #include "errors.h"
 #include "files.h"
 #include "system_info.h"
@@ -21,24 +22,14 @@ constexpr long kConnectTimeoutSeconds = 15;
 // Attachments can be large; the whole message gets more time than one FTP request.
 constexpr long kSendTimeoutSeconds = 300;
 
-void initialiseCurl() {
-    // Thread-safe in this libcurl; runs once before the first handle is made.
-    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    (void)initialised;
-}
-
 struct EasyCleanup {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
 struct MimeFree {
     void operator()(curl_mime* mime) const { curl_mime_free(mime); }
 };
-struct ListFree {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
-};
-using List = std::unique_ptr<curl_slist, ListFree>;
 
-void append(List& list, const std::string& entry) {
+void append(CurlList& list, const std::string& entry) {
     curl_slist* grown = curl_slist_append(list.get(), entry.c_str());
     if (!grown) throw RuntimeError(CURLE_OUT_OF_MEMORY, curl_easy_strerror(CURLE_OUT_OF_MEMORY));
     list.release();
@@ -184,10 +175,10 @@ void SmtpMailSystem::send(const MailMessage& message) {
     if (!curl) throw RuntimeError(CURLE_FAILED_INIT, curl_easy_strerror(CURLE_FAILED_INIT));
     CURL* c = curl.get();
 
-    List recipients;
+    CurlList recipients;
     for (const std::string& address : addresses)
         append(recipients, "<" + address + ">");
-    List headers;
+    CurlList headers;
     append(headers, dateHeader());
     append(headers, "From: <" + settings_.from + ">");
     append(headers, "To: " + headerText(message.recipient));
