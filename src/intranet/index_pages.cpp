@@ -37,8 +37,7 @@ std::string copyBackgroundImage(const std::string& folder, const std::string& im
 
 std::string treePath(const WizardWindow& w, int Index) {
     std::string path;
-    const TreeNode* node = &const_cast<WizardWindow&>(w).tvwIntra.node(Index);
-    for (; node; node = node->parent)
+    for (const TreeNode* node = &w.tvwIntra.node(Index); node; node = node->parent)
         path = node->text + (path.empty() ? "" : "\\" + path);
     return path;
 }

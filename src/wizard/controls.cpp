@@ -7,6 +7,20 @@
 
 namespace varmio {
 
+namespace {
+
+// Rows and nodes count from 1.
+void checkPosition(int position, int count) {
+    if (position < 1 || position > count)
+        throw RuntimeError(errnum::kIndexOutOfBounds, "Index out of bounds");
+}
+
+[[noreturn]] void invalidPropertyValue() {
+    throw RuntimeError(errnum::kInvalidPropertyValue, "Invalid property value");
+}
+
+}  // namespace
+
 Control::Control(Form& form, ControlKind kind, std::string name, Control* container, int index)
     : form_(form), kind_(kind), name_(std::move(name)), container_(container), index_(index) {
     form.add(*this);
@@ -37,7 +51,7 @@ void Control::userDblClick() {
 }
 
 void CheckBox::setValue(int value) {
-    if (value < 0 || value > 2) throw RuntimeError(380, "Invalid property value");
+    if (value < 0 || value > 2) invalidPropertyValue();
     if (value == value_) return;
     value_ = value;
     if (onClick) onClick();
@@ -72,7 +86,7 @@ std::string ListItem::subItem(int i) const {
 }
 
 void ListItem::setSubItem(int i, std::string value) {
-    if (i < 1) throw RuntimeError(380, "Invalid property value");
+    if (i < 1) invalidPropertyValue();
     if (static_cast<int>(subItems.size()) < i) subItems.resize(i);
     subItems[i - 1] = std::move(value);
 }
@@ -83,7 +97,7 @@ ListItem& ListView::add(std::string text) {
 }
 
 void ListView::remove(int position) {
-    if (position < 1 || position > count()) throw RuntimeError(35600, "Index out of bounds");
+    checkPosition(position, count());
     rows.erase(rows.begin() + (position - 1));
     if (selected == position)
         selected = 0;
@@ -101,7 +115,7 @@ ListItem* ListView::selectedItem() {
 }
 
 ListItem& ListView::row(int position) {
-    if (position < 1 || position > count()) throw RuntimeError(35600, "Index out of bounds");
+    checkPosition(position, count());
     return rows[position - 1];
 }
 
@@ -156,7 +170,12 @@ void TreeView::clear() {
 }
 
 TreeNode& TreeView::node(int position) {
-    if (position < 1 || position > count()) throw RuntimeError(35600, "Index out of bounds");
+    checkPosition(position, count());
+    return *nodes_[position - 1];
+}
+
+const TreeNode& TreeView::node(int position) const {
+    checkPosition(position, count());
     return *nodes_[position - 1];
 }
 
@@ -192,15 +211,14 @@ void TreeView::userMouseDown(int button) {
 
 void DriveList::setDrive(std::string_view drive) {
     std::string wanted = driveOf(drive);
-    if (!folderExists(wanted)) throw RuntimeError(68, "Device unavailable");
+    if (!folderExists(wanted)) throw RuntimeError(errnum::kDeviceUnavailable, "Device unavailable");
     if (wanted == drive_) return;
     drive_ = wanted;
     if (onChange) onChange();
 }
 
 std::vector<std::string> DriveList::drives() const {
-    std::vector<std::string> out{"/"};
-    return out;
+    return {"/"};
 }
 
 std::string DriveList::driveOf(std::string_view) const {

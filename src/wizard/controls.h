@@ -212,7 +212,8 @@ class TreeView : public Control {
     void clear();
 
     int count() const { return static_cast<int>(nodes_.size()); }
-    TreeNode& node(int position);              // throws when out of range
+    TreeNode& node(int position);  // throws when out of range
+    const TreeNode& node(int position) const;
     int position(const TreeNode& node) const;  // 0 when not in this tree
     TreeNode* find(std::string_view key);
     int childCount(const TreeNode& node) const;
