@@ -10,8 +10,6 @@ namespace varmio {
 
 namespace {
 
-constexpr int kEnter = 13;
-
 // The folder list moves to the typed or picked path, the drive list to that folder's drive. A
 // path that is not there leaves both lists alone; the text stays the copy target all the same.
 void followTargetText(WizardWindow& w) {
@@ -57,7 +55,7 @@ void txt_UNC_NAME_Click(WizardWindow& w) {
 }
 
 void txt_UNC_NAME_KeyPress(WizardWindow& w, int& keyAscii) {
-    if (keyAscii == kEnter) followTargetText(w);
+    if (keyAscii == kEnterKey) followTargetText(w);
 }
 
 }  // namespace varmio

@@ -17,8 +17,6 @@ namespace varmio {
 
 namespace {
 
-constexpr int kFolderIcon = 1;
-constexpr int kEnter = 13;
 constexpr size_t kListingChunk = 65000;
 constexpr std::string_view kBackRow = "[Back]";
 constexpr std::string_view kProbeFile = "qdrn.sec";
@@ -59,7 +57,7 @@ void setLogin(WizardWindow& w) {
 }
 
 void addFolderRow(WizardWindow& w, std::string text) {
-    w.ftp_tree.add(std::move(text)).icon = kFolderIcon;
+    w.ftp_tree.add(std::move(text)).icon = list_image::kFolder;
 }
 
 // Sub-folders are the lines holding "/"; the current and parent folders hold "./" as well.
@@ -171,7 +169,7 @@ void ftp_tree_DblClick(WizardWindow& w) {
 }
 
 void txt_FTP_Path_KeyPress(WizardWindow& w, int& keyAscii) {
-    if (keyAscii != kEnter) return;
+    if (keyAscii != kEnterKey) return;
     w.cmd_next.enabled = false;
     if (!loginComplete(w)) {
         w.MsgBox(w.GetText("NOT_VALID_FTP_CFG"));

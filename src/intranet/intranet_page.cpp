@@ -63,7 +63,7 @@ void prepareIntranetChoice(WizardWindow& w) {
         }
         TreeNode& root = w.tvwIntra.node(1);
         root.text = "No intra defined";
-        root.image = 6;
+        root.image = intranet_image::kUndefinedRoot;
     });
     // The tree was built before the list named the intranet: build it again for the chosen
     // folder and name, so the root is never a tree of nowhere.

@@ -68,7 +68,7 @@ void addChosenFile(WizardWindow& w, std::string_view chosen) {
 }
 
 void cmb_manual_file_KeyPress(WizardWindow& w, int& keyAscii) {
-    if (keyAscii != 13) return;
+    if (keyAscii != kEnterKey) return;
     tryStep([&] {
         const std::string typed = w.cmb_manual_file.text;
         SplitPath path = splitPath(typed);

@@ -9,8 +9,6 @@ namespace varmio {
 
 namespace {
 
-constexpr int kLinkIcon = 2;
-
 LinkDialog& loadLinkDialog(WizardWindow& w) {
     w.frm_Input_Link = std::make_unique<LinkDialog>(w.settings());
     w.frm_Input_Link->Form_Load(w.host());
@@ -46,7 +44,7 @@ void chk_add_links_Click(WizardWindow& w) {
 void cmd_add_link_Click(WizardWindow& w, int index) {
     LinkDialog& dialog = loadLinkDialog(w);
     if (showLinkDialog(w, dialog))
-        tryStep([&] { appendLink(w.linkList(index), dialog, kLinkIcon); });
+        tryStep([&] { appendLink(w.linkList(index), dialog, list_image::kLink); });
     unloadLinkDialog(w);
 }
 

@@ -14,7 +14,7 @@ namespace {
 constexpr std::string_view kPageFileFilter = "HTM Files|*.htm|HTML Files|*.html";
 
 void rememberOnEnter(WizardWindow& w, int keyAscii, const ComboBox& box, std::string_view setting) {
-    if (keyAscii != 13) return;
+    if (keyAscii != kEnterKey) return;
     tryStep([&] { appendToHistory(w.settings(), setting, box.text, Compare::IgnoreCase); });
 }
 

@@ -34,7 +34,7 @@ int keyAsciiOf(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return kEnterKey;
         case Qt::Key_Escape:
             return 27;
         case Qt::Key_Backspace:
@@ -186,7 +186,7 @@ class TextBinding : public Binding {
         const int code = keyAsciiOf(*static_cast<QKeyEvent*>(event));
         if (code == 0) return false;
         userAction([this, code] { text_.keyPress(code); });
-        return code == 13 && !multiLine_;
+        return code == kEnterKey && !multiLine_;
     }
 
   protected:

@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "intranet/intranet_store.h"
+#include "wizard/controls.h"
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initVarmioResources() {
     Q_INIT_RESOURCE(varmio_qt);
@@ -56,9 +59,9 @@ QPixmap logoPixmap(int index, int size, qreal devicePixelRatio) {
 
 QIcon listIcon(int image) {
     switch (image) {
-        case 1:
+        case list_image::kFolder:
             return icon(QStringLiteral("folder"));
-        case 2:
+        case list_image::kLink:
             return icon(QStringLiteral("link"));
         default:
             return {};
@@ -67,15 +70,15 @@ QIcon listIcon(int image) {
 
 QIcon treeIcon(int image) {
     switch (image) {
-        case 1:
+        case intranet_image::kProject:
             return icon(QStringLiteral("project"));
-        case 7:
+        case intranet_image::kProjectRead:
             return icon(QStringLiteral("project_open"));
-        case 5:
+        case intranet_image::kRoot:
             return icon(QStringLiteral("intranet"));
-        case 6:
+        case intranet_image::kUndefinedRoot:
             return icon(QStringLiteral("intranet_none"));
-        case 4:
+        case intranet_image::kDocument:
             return icon(QStringLiteral("document"));
         default:
             return {};

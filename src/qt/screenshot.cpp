@@ -119,9 +119,9 @@ bool ScreenshotHook::perform(const QString& action) {
     } else if (verb == QLatin1String("key")) {
         auto* widget = qobject_cast<QWidget*>(object);
         const int code = argument.toInt();
-        const int key = code == 13 ? Qt::Key_Return : code;
+        const int key = code == kEnterKey ? Qt::Key_Return : code;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
-                        code == 13 ? QStringLiteral("\r") : QString(QChar(code)));
+                        code == kEnterKey ? QStringLiteral("\r") : QString(QChar(code)));
         if (widget)
             QCoreApplication::sendEvent(widget, &press);
         else

@@ -118,7 +118,10 @@ class CheckBox : public Control {
     int value_ = 0;
 };
 
-// Text boxes and combo boxes: a text and the key press event (Enter is 13).
+// The character code a key press hands over for Enter.
+inline constexpr int kEnterKey = 13;
+
+// Text boxes and combo boxes: a text and the key press event.
 class TextControl : public Control {
   public:
     using Control::Control;
@@ -151,6 +154,12 @@ class ComboBox : public TextControl {
     // Returns false when no entry has that text.
     bool choose(std::string_view entry);
 };
+
+// Row images of the list views.
+namespace list_image {
+inline constexpr int kFolder = 1;
+inline constexpr int kLink = 2;
+}  // namespace list_image
 
 struct ListItem {
     std::string text;

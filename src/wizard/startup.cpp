@@ -162,7 +162,7 @@ void restoreLinkRows(WizardWindow& w, ListView& list, std::string_view setting) 
     auto entries = splitList(w.config(setting));
     for (size_t i = 0; i < entries.size(); i += 2) {
         ListItem& row = list.add(entries[i]);
-        row.icon = 2;
+        row.icon = list_image::kLink;
         row.setSubItem(1, i + 1 < entries.size() ? entries[i + 1] : std::string());
     }
 }
