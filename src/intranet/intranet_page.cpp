@@ -2,6 +2,7 @@
 
 #include "intranet_store.h"
 #include "platform/basic_text.h"
+#include "platform/files.h"
 #include "settings/settings.h"
 #include "wizard/steps.h"
 #include "wizard/wizard_window.h"

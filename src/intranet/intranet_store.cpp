@@ -47,18 +47,9 @@ void deleteRecordBeside(const std::string& folder, const std::string& extension)
 
 }  // namespace
 
-std::string withFinalSeparator(std::string path) {
-    if (!endsWith(path, "/")) path += "/";
-    return path;
-}
-
 bool isFolderNode(const TreeNode& node) {
     return node.image == intranet_image::kProject || node.image == intranet_image::kRoot ||
            node.image == intranet_image::kProjectRead;
-}
-
-std::string joinPath(const std::string& folder, const std::string& name) {
-    return endsWith(folder, "/") ? folder + name : folder + "/" + name;
 }
 
 std::string projectFolderName(Random& random) {

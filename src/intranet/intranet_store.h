@@ -21,11 +21,6 @@ inline constexpr int kProjectRead = 7;    // documents read
 // Folder nodes get an index page and can receive documents.
 bool isFolderNode(const TreeNode& node);
 
-// The path with a final separator.
-std::string withFinalSeparator(std::string path);
-// `folder` + "/" + `name`, without doubling a separator `folder` already ends with.
-std::string joinPath(const std::string& folder, const std::string& name);
-
 // Names: 20 letters a-p for a project folder, 8 letters a-u for a document folder, and the
 // project's key "uniquekey:" + name + "!" + 50 characters from "@" to "T".
 std::string projectFolderName(Random& random);

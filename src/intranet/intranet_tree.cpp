@@ -114,7 +114,7 @@ void cmd_intra_cfg_Click(WizardWindow& w) {
 void cmd_intra_brw_Click(WizardWindow& w) {
     tryStep([&] { InitIntraTree(w); });
     w.cmb_intra_prj.clear();
-    if (!endsWith(w.txt_intra_path.text, "/")) w.txt_intra_path.text += "/";
+    w.txt_intra_path.text = withFinalSeparator(w.txt_intra_path.text);
     const std::string root = w.txt_intra_path.text;
     for (const std::string& folder : listFolders(root)) {
         tryStep([&] {

@@ -46,6 +46,15 @@ void throwFileError(int e, const std::string& path) {
     }
 }
 
+std::string withFinalSeparator(std::string path) {
+    if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
+    return path;
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    return withFinalSeparator(folder) + name;
+}
+
 std::string currentFolder() {
     char buf[4096];
     return ::getcwd(buf, sizeof buf) ? std::string(buf) : std::string("/");
@@ -101,6 +110,11 @@ bool matchesPattern(std::string_view name, std::string_view pattern) {
 }
 
 namespace {
+// An entry of `folder`; the bare name for the current folder ("").
+std::string entryPath(const std::string& folder, const std::string& name) {
+    return folder.empty() ? name : joinPath(folder, name);
+}
+
 template <class Keep>
 std::vector<std::string> listEntries(const std::string& folder, Keep keep) {
     std::vector<std::string> names;
@@ -109,10 +123,7 @@ std::vector<std::string> listEntries(const std::string& folder, Keep keep) {
     while (dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
-        std::string full = folder;
-        if (!full.empty() && full.back() != kPathSeparator) full += kPathSeparator;
-        full += name;
-        if (keep(name, full)) names.push_back(name);
+        if (keep(name, entryPath(folder, name))) names.push_back(name);
     }
     ::closedir(dir);
     // Listings come in name order, as on the file systems the records were designed for.
@@ -134,11 +145,8 @@ std::vector<std::string> listFolders(const std::string& folder) {
 }
 
 void deleteMatching(const std::string& folder, std::string_view pattern) {
-    for (const auto& name : listFiles(folder, pattern)) {
-        std::string full = folder;
-        if (!full.empty() && full.back() != kPathSeparator) full += kPathSeparator;
-        ::unlink((full + name).c_str());
-    }
+    for (const auto& name : listFiles(folder, pattern))
+        ::unlink(entryPath(folder, name).c_str());
 }
 
 void deleteFile(const std::string& path) {

@@ -11,6 +11,11 @@ namespace varmio {
 // The folder separator that stands wherever the window code writes a path separator.
 inline constexpr char kPathSeparator = '/';
 
+// The path with a final separator.
+std::string withFinalSeparator(std::string path);
+// `folder` + "/" + `name`, without doubling a separator `folder` already ends with.
+std::string joinPath(const std::string& folder, const std::string& name);
+
 // The process's current folder.
 std::string currentFolder();
 

@@ -127,7 +127,7 @@ Outcome applyNextRule(WizardWindow& w) {
         }
     } else if (w.frm_intra.visible) {
         w.cmd_next.enabled = false;
-        if (!endsWith(w.txt_intra_path.text, "/")) w.txt_intra_path.text += "/";
+        w.txt_intra_path.text = withFinalSeparator(w.txt_intra_path.text);
         tryStep([&] {
             TreeNode* selected = w.tvwIntra.selected();
             IntraCopy(w, selected ? selected->tag : std::string());

@@ -107,12 +107,8 @@ void Interpreter::act(const Command& cmd, Control& control) {
             } else {
                 auto& folders = static_cast<DirList&>(control);
                 // An entry of the list is a sub-folder's name; a path may be given whole.
-                std::string folder = entry;
-                if (!folder.empty() && folder[0] != '/') {
-                    folder = folders.path();
-                    if (folder.back() != '/') folder += '/';
-                    folder += entry;
-                }
+                const std::string folder =
+                    !entry.empty() && entry[0] != '/' ? joinPath(folders.path(), entry) : entry;
                 if (!folderExists(folder)) throw ScriptStop{"no folder " + quote(entry)};
                 folders.setPath(folder);
             }
