@@ -15,11 +15,15 @@ void cmd_ftp_Click(WizardWindow& w);
 void cmd_mail_Click(WizardWindow& w);
 void cmd_unc_Click(WizardWindow& w);
 
-// FTP: list the remote folder (true when listed), send the files.
+// FTP: the login fields are all filled; list the remote folder (true when listed), send the
+// files.
+bool ftpLoginComplete(const WizardWindow& w);
 bool ftpFolderListing(WizardWindow& w, const std::string& folder);
 void ftpSend(WizardWindow& w);
 
-// Mail: open a session (true when open), send one message, close the session.
+// Mail: the recipient holds an "@" somewhere; open a session (true when open), send one message,
+// close the session.
+bool validMailRecipient(const std::string& recipient);
 bool mailLogon(WizardWindow& w);
 void mailSend(WizardWindow& w);
 void mailLogoff(WizardWindow& w);

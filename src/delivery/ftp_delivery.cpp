@@ -83,12 +83,12 @@ std::string parentPath(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-bool loginComplete(const WizardWindow& w) {
+}  // namespace
+
+bool ftpLoginComplete(const WizardWindow& w) {
     return !w.txt_FTP_Serv.text.empty() && !w.txt_FTP_User.text.empty() &&
            !w.txt_FTP_Pass.text.empty();
 }
-
-}  // namespace
 
 bool ftpFolderListing(WizardWindow& w, const std::string& folder) {
     try {
@@ -171,7 +171,7 @@ void ftp_tree_DblClick(WizardWindow& w) {
 void txt_FTP_Path_KeyPress(WizardWindow& w, int& keyAscii) {
     if (keyAscii != kEnterKey) return;
     w.cmd_next.enabled = false;
-    if (!loginComplete(w)) {
+    if (!ftpLoginComplete(w)) {
         w.MsgBox(w.GetText("NOT_VALID_FTP_CFG"));
         return;
     }

@@ -15,10 +15,6 @@ namespace varmio {
 
 namespace {
 
-bool validRecipient(const std::string& recipient) {
-    return !recipient.empty() && contains(recipient, "@");
-}
-
 // Large attachments take a while to send: the window keeps repainting, and the working
 // indicator says why nothing else can be done meanwhile.
 void sendWhileTheWindowWaits(WizardWindow& w, const MailMessage& message) {
@@ -48,6 +44,10 @@ void rebuildFromHistory(WizardWindow& w, ComboBox& box, std::string_view history
 
 }  // namespace
 
+bool validMailRecipient(const std::string& recipient) {
+    return !recipient.empty() && contains(recipient, "@");
+}
+
 bool mailLogon(WizardWindow& w) {
     try {
         if (w.mail().logon() != 0) {
@@ -67,7 +67,7 @@ bool mailLogon(WizardWindow& w) {
 }
 
 void mailSend(WizardWindow& w) {
-    if (!validRecipient(w.txt_MAIL_RECIP.text)) {
+    if (!validMailRecipient(w.txt_MAIL_RECIP.text)) {
         w.MsgBox(w.GetText("NOTVALIDEMAIL"));
         return;
     }

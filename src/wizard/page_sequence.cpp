@@ -26,8 +26,8 @@ void hide(Frame& page) {
 
 // Back on the delivery page after a channel ran.
 void returnToDeliveryPage(WizardWindow& w, Frame& channelPage) {
-    tryStep([&] { hide(channelPage); });
-    tryStep([&] { show(w.frm_export_1); });
+    hide(channelPage);
+    show(w.frm_export_1);
     tryStep([&] { w.cmd_next.caption = w.GetText("CMD_NEXT"); });
     tryStep([&] { w.cmd_close.caption = w.GetText("CMD_FINALE"); });
 }
@@ -51,9 +51,7 @@ Outcome applyNextRule(WizardWindow& w) {
         w.random().Randomize();
         show(w.frm_html_6);
         hide(w.frm_html_1);
-        tryStep([&] {
-            if (w.cmb_htmlfile.text.empty()) w.cmb_htmlfile.text = randomPageName(w);
-        });
+        proposePageName(w);
         tryStep([&] { w.cmd_preview.caption = w.GetText("CMD_PREVIEW"); });
     } else if (w.frm_html_1.visible && makePage && customise) {
         w.random().Randomize();
@@ -61,9 +59,7 @@ Outcome applyNextRule(WizardWindow& w) {
             tryStep([&] { w.cmd_browse[i].caption = w.GetText("BROWSE"); });
         show(w.frm_html_2);
         hide(w.frm_html_1);
-        tryStep([&] {
-            if (w.cmb_htmlfile.text.empty()) w.cmb_htmlfile.text = randomPageName(w);
-        });
+        proposePageName(w);
     } else if (w.frm_html_2.visible) {
         tryStep([&] { fillTitleAndKeywordLists(w); });
         show(w.frm_html_3);
@@ -90,8 +86,7 @@ Outcome applyNextRule(WizardWindow& w) {
         hide(w.frm_html_1);
         w.cmd_next.enabled = false;
     } else if (w.frm_ftp.visible && !w.frm_ftp_2.visible) {
-        if (w.txt_FTP_Serv.text.empty() || w.txt_FTP_User.text.empty() ||
-            w.txt_FTP_Pass.text.empty()) {
+        if (!ftpLoginComplete(w)) {
             w.MsgBox(w.GetText("NOT_VALID_FTP_CFG"));
             w.mousePointer = kDefaultPointer;
             return Outcome::Stop;
@@ -100,7 +95,7 @@ Outcome applyNextRule(WizardWindow& w) {
         tryStep([&] { w.cmd_next.caption = w.GetText("SEND"); });
         show(w.frm_ftp_2);
     } else if (w.frm_mail.visible) {
-        if (w.txt_MAIL_RECIP.text.empty() || !contains(w.txt_MAIL_RECIP.text, "@")) {
+        if (!validMailRecipient(w.txt_MAIL_RECIP.text)) {
             w.MsgBox(w.GetText("NOTVALIDEMAIL"));
         } else {
             w.cmd_next.enabled = false;
@@ -113,12 +108,9 @@ Outcome applyNextRule(WizardWindow& w) {
     } else if (w.frm_ftp.visible && w.frm_ftp_2.visible) {
         w.cmd_next.enabled = true;
         tryStep([&] { ftpSend(w); });
-        hide(w.frm_ftp);
         hide(w.frm_ftp_2);
-        show(w.frm_export_1);
-        tryStep([&] { w.cmd_next.caption = w.GetText("CMD_NEXT"); });
+        returnToDeliveryPage(w, w.frm_ftp);
         w.cmd_next.enabled = false;
-        tryStep([&] { w.cmd_close.caption = w.GetText("CMD_FINALE"); });
     } else if (w.frm_unc.visible) {
         if (!w.txt_UNC_NAME.text.empty()) {
             w.cmd_next.enabled = false;
@@ -247,6 +239,12 @@ std::string randomPageName(WizardWindow& w) {
     for (int i = 0; i < 8; ++i)
         name += static_cast<char>(roundHalfEven(25 * w.random().Rnd() + 65));
     return lcase(name) + ".htm";
+}
+
+void proposePageName(WizardWindow& w) {
+    tryStep([&] {
+        if (w.cmb_htmlfile.text.empty()) w.cmb_htmlfile.text = randomPageName(w);
+    });
 }
 
 }  // namespace varmio

@@ -17,5 +17,7 @@ void img_wizard_logo_DblClick(WizardWindow& w, int index);
 std::string fileCountLine(WizardWindow& w);
 // Eight random letters a to z followed by ".htm".
 std::string randomPageName(WizardWindow& w);
+// Gives an empty page file name a random one; a name already chosen stays.
+void proposePageName(WizardWindow& w);
 
 }  // namespace varmio

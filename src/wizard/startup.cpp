@@ -97,9 +97,7 @@ void startDriverMode(WizardWindow& w) {
         w.frm_html_6.visible = true;
         w.frm_html_1.visible = false;
     });
-    tryStep([&] {
-        if (w.cmb_htmlfile.text.empty()) w.cmb_htmlfile.text = randomPageName(w);
-    });
+    proposePageName(w);
     tryStep([&] { w.cmd_preview.caption = w.GetText("CMD_PREVIEW"); });
     tryStep([&] { GenerateHTML(w, false); });
     tryStep([&] {
