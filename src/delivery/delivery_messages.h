@@ -18,10 +18,15 @@ inline int errorNumber(const std::exception& e) {
     return runtime ? runtime->number() : errnum::kInvalidProcedureCall;
 }
 
-// "<text of key> (<description> [<number>])".
-inline std::string failureText(WizardWindow& w, std::string_view key, const std::exception& e) {
-    return w.GetText(key) + " (" + errorDescription(e) + " [" + std::to_string(errorNumber(e)) +
-           "])";
+// " (<description> [<number>])": how the delivery and publishing messages name a failure.
+inline std::string failureDetail(const std::string& description, int number) {
+    return " (" + description + " [" + std::to_string(number) + "])";
+}
+
+// The text of `key` followed by the failure.
+inline std::string failureText(const WizardWindow& w, std::string_view key,
+                               const std::exception& e) {
+    return w.GetText(key) + failureDetail(errorDescription(e), errorNumber(e));
 }
 
 }  // namespace varmio

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "delivery/delivery_messages.h"
 #include "index_pages.h"
 #include "intranet_page.h"
 #include "intranet_store.h"
@@ -25,17 +26,13 @@ class ErrorRecorder {
     void run(Step&& step) {
         try {
             step();
-        } catch (const RuntimeError& e) {
-            note(e.number(), e.description());
         } catch (const std::exception& e) {
-            note(errnum::kInvalidProcedureCall, e.what());
+            note(errorNumber(e), errorDescription(e));
         }
     }
     void ignoreFromNowOn() { ignoring_ = true; }
     bool failed() const { return last_.has_value(); }
-    std::string report() const {
-        return " (" + last_->description + " [" + std::to_string(last_->number) + "])";
-    }
+    std::string report() const { return failureDetail(last_->description, last_->number); }
 
   private:
     struct Failure {
