@@ -16,10 +16,6 @@ constexpr std::string_view kAddFileFilter =
     "All Files (*.*)|*.*|Compuserve graphics format (*.gif)|*.gif|JPEG (*.jpg, *.jpeg)|"
     "*.jpg;*.jpeg| Portable network graphic (*.png)|*.png";
 
-bool hasQuestionMark(const SplitPath& path) {
-    return contains(path.folder, "?") || contains(path.name, "?");
-}
-
 void enableNextWhenFilesListed(WizardWindow& w) {
     w.cmd_next.enabled = w.lvwFiles.count() > 0;
 }
@@ -30,6 +26,10 @@ SplitPath splitPath(std::string_view path) {
     size_t slash = path.rfind(kPathSeparator);
     if (slash == std::string_view::npos) return {"", std::string(path)};
     return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
+}
+
+bool hasQuestionMark(const SplitPath& path) {
+    return contains(path.folder, "?") || contains(path.name, "?");
 }
 
 void addFileRow(WizardWindow& w, std::string folder, std::string name) {

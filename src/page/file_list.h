@@ -21,6 +21,8 @@ struct SplitPath {
     std::string name;
 };
 SplitPath splitPath(std::string_view path);
+// A folder or name holding "?" is no file: it adds no row and links no image.
+bool hasQuestionMark(const SplitPath& path);
 
 // Adds a file the user chose (through the file dialog or by dropping it onto the list): a row,
 // an image-link choice, and Next enabled.

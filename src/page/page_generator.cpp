@@ -67,8 +67,7 @@ void writeLinkTable(PageWriter& page, const ListView& list) {
     page.line("<center><table width=95%>");
     for (int i = 1; i <= n; i += 3) {
         const ListItem& first = list.rows[i - 1];
-        page.line(std::string("<tr align=center><td><a href=") + Q + CBS(first.subItem(1)) + Q +
-                  ">");
+        page.line("<tr align=center>" + linkCell(first));
         page.line(CBS(first.text) + "</a></td>");
         if (i + 1 <= n) {
             const ListItem& second = list.rows[i];
@@ -95,21 +94,21 @@ void addPageFileRow(WizardWindow& w) {
     for (const ListItem& row : w.lvwFiles.rows)
         if (row.text == folder && row.subItem(1) == w.cmb_htmlfile.text) return;
     SplitPath page = splitPath(w.pageFilePath());
-    if (contains(page.folder, "?") || contains(page.name, "?")) return;
-    addFileRow(w, page.folder, page.name);
+    if (!hasQuestionMark(page)) addFileRow(w, page.folder, page.name);
 }
 
-void writeImageLink(PageWriter& page, WizardWindow& w, bool final) {
+void writeImageLink(PageWriter& page, const WizardWindow& w, bool final) {
     const std::string& image = w.cmb_link_img.text;
     const std::string& target = w.txt_img_link_chc.text;
     if (image.empty() || target.empty()) return;
     SplitPath path = splitPath(image);
-    if (contains(path.folder, "?") || contains(path.name, "?")) path = {};
+    if (hasQuestionMark(path)) path = {};
     std::string source = final ? CBS(path.name) : CBS(path.folder + path.name);
     page.line("<BR><CENTER><A HREF=" + CBS(target) + "><IMG SRC=" + source + "></A></CENTER><BR>");
 }
 
-void writeImageIndex(PageWriter& page, WizardWindow& w, bool final, const std::string& pageFile) {
+void writeImageIndex(PageWriter& page, const WizardWindow& w, bool final,
+                     const std::string& pageFile) {
     for (const ListItem& row : w.lvwFiles.rows) {
         const std::string name = row.subItem(1);
         const std::string full = row.text + name;
@@ -127,7 +126,8 @@ void writeImageIndex(PageWriter& page, WizardWindow& w, bool final, const std::s
     page.line("<BR>");
 }
 
-void writeTextList(PageWriter& page, WizardWindow& w, bool final, const std::string& pageFile) {
+void writeTextList(PageWriter& page, const WizardWindow& w, bool final,
+                   const std::string& pageFile) {
     for (const ListItem& row : w.lvwFiles.rows) {
         const std::string name = row.subItem(1);
         const std::string full = row.text + name;
