@@ -11,6 +11,8 @@
 #include <thread>
 #include <utility>
 
+#include "platform/basic_text.h"
+
 namespace varmio {
 namespace {
 
@@ -92,12 +94,9 @@ int retryWhileBusy(void* waitingSince, int attempt) {
     return 1;
 }
 
+// The spelling names are compared by.
 std::string foldCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
+    return lcase(text);
 }
 
 // The parts of a key path. A trailing backslash is tolerated, as the registry does.

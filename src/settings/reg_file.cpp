@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/basic_text.h"
+
 namespace varmio {
 namespace {
 
@@ -27,20 +29,8 @@ struct Malformed {
     std::string reason;
 };
 
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    }
-    return true;
-}
-
 bool consumeIgnoringCase(std::string_view& text, std::string_view prefix) {
-    if (!equalsIgnoringCase(text.substr(0, prefix.size()), prefix)) return false;
+    if (!equalsNoCase(text.substr(0, prefix.size()), prefix)) return false;
     text.remove_prefix(prefix.size());
     return true;
 }
@@ -49,7 +39,8 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::string_view trim(std::string_view text) {
+// Without the blanks, tabs and CRs around it (the CR of a CR LF line end among them).
+std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
@@ -59,7 +50,7 @@ std::string_view trim(std::string_view text) {
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = lowerAscii(c);
+    c = lowerChar(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
@@ -157,14 +148,14 @@ void parseHexData(std::string_view text, RegEdit& edit) {
         text.remove_prefix(close + 1);
     }
     if (text.empty() || text.front() != ':') throw Malformed{"missing : after hex"};
-    text = trim(text.substr(1));
+    text = trimBlanks(text.substr(1));
     while (!text.empty()) {
         const auto comma = text.find(',');
-        const auto item = trim(text.substr(0, comma));
+        const auto item = trimBlanks(text.substr(0, comma));
         if (item.size() > 2) throw Malformed{"bad hex byte"};
         edit.data += static_cast<char>(parseHexNumber(item, "hex byte"));
         if (comma == std::string_view::npos) break;
-        text = trim(text.substr(comma + 1));  // a trailing comma is allowed
+        text = trimBlanks(text.substr(comma + 1));  // a trailing comma is allowed
     }
 }
 
@@ -186,7 +177,7 @@ RegEdit keySection(std::string_view line) {
 // but the last, and `index` then moves to the last line used.
 RegEdit valueLine(const std::string& keyPath, const std::vector<std::string_view>& lines,
                   std::size_t& index) {
-    std::string_view text = trim(lines[index]);
+    std::string_view text = trimBlanks(lines[index]);
     RegEdit edit;
     edit.kind = RegEdit::Kind::SetValue;
     edit.keyPath = keyPath;
@@ -197,16 +188,16 @@ RegEdit valueLine(const std::string& keyPath, const std::vector<std::string_view
     } else {
         throw Malformed{"expected a quoted value name or @"};
     }
-    text = trim(text);
+    text = trimBlanks(text);
     if (text.empty() || text.front() != '=') throw Malformed{"missing = after the value name"};
-    text = trim(text.substr(1));
+    text = trimBlanks(text.substr(1));
 
     if (text == "-") {
         edit.kind = RegEdit::Kind::DeleteValue;
     } else if (!text.empty() && text.front() == '"') {
         edit.type = kRegSz;
         edit.data = takeQuoted(text) + '\0';
-        if (!trim(text).empty()) throw Malformed{"text after the closing quote"};
+        if (!trimBlanks(text).empty()) throw Malformed{"text after the closing quote"};
     } else if (consumeIgnoringCase(text, "dword:")) {
         const std::uint32_t number = parseHexNumber(text, "dword");
         edit.type = kRegDword;
@@ -216,7 +207,7 @@ RegEdit valueLine(const std::string& keyPath, const std::vector<std::string_view
         std::string joined(text);
         while (!joined.empty() && joined.back() == '\\' && index + 1 < lines.size()) {
             joined.pop_back();
-            joined += trim(lines[++index]);
+            joined += trimBlanks(lines[++index]);
         }
         parseHexData(joined, edit);
     } else {
@@ -326,7 +317,7 @@ std::optional<std::string> fullKeyPath(std::string_view path) {
     const auto root = path.substr(0, cut);
     std::string full;
     for (const auto& name : kRoots) {
-        if (equalsIgnoringCase(root, name.full) || equalsIgnoringCase(root, name.abbreviation)) {
+        if (equalsNoCase(root, name.full) || equalsNoCase(root, name.abbreviation)) {
             full = name.full;
         }
     }
@@ -343,17 +334,17 @@ std::optional<RegFile> parseRegFile(std::string_view content) {
     const std::string text = decode(content);
     const auto lines = splitLines(text);
     std::size_t index = 0;
-    while (index < lines.size() && trim(lines[index]).empty())
+    while (index < lines.size() && trimBlanks(lines[index]).empty())
         ++index;
     if (index == lines.size()) return std::nullopt;
-    const auto header = trim(lines[index]);
+    const auto header = trimBlanks(lines[index]);
     if (header != kRegedit4Header && header != kRegedit5Header) return std::nullopt;
 
     RegFile file;
     std::optional<std::string> currentKey;
     for (++index; index < lines.size(); ++index) {
         const int lineNumber = static_cast<int>(index) + 1;
-        const auto line = trim(lines[index]);
+        const auto line = trimBlanks(lines[index]);
         if (line.empty() || line.front() == ';') continue;
         try {
             if (line.front() == '[') {

@@ -1,7 +1,6 @@
 #include "command_line.h"
 
-#include <cctype>
-
+#include "platform/basic_text.h"
 #include "settings/reg_file.h"
 #include "value_format.h"
 
@@ -18,12 +17,6 @@ const char* const kRegUsage =
     "KEY is a full path such as HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO (HKLM\\... also accepted).\n";
 
 namespace {
-
-std::string lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Which options each verb takes; /v, /t, /s and /d are followed by their argument.
 struct Grammar {
@@ -52,7 +45,7 @@ std::variant<RegCommand, std::string> parseRegCommand(const std::vector<std::str
     if (words.empty()) return std::string("no command given");
     const Grammar* grammar = nullptr;
     for (const auto& candidate : kGrammar) {
-        if (lower(words[0]) == candidate.name) grammar = &candidate;
+        if (lcase(words[0]) == candidate.name) grammar = &candidate;
     }
     if (!grammar) return "unknown command " + words[0];
 
@@ -66,7 +59,7 @@ std::variant<RegCommand, std::string> parseRegCommand(const std::vector<std::str
         const std::string& word = words[i];
         // Only the verb's own options are options: anything else, such as an absolute path
         // ("/tmp/x.reg") or a value name like "/x" for get, is an operand.
-        const std::string option = lower(word);
+        const std::string option = lcase(word);
         if (word.size() < 2 || word[0] != '/' || !takesOption(*grammar, option)) {
             operands.push_back(word);
             continue;

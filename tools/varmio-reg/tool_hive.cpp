@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "platform/basic_text.h"
 #include "platform/hive_location.h"
 
 namespace varmio {
@@ -13,7 +14,7 @@ std::optional<ToolCommandLine> parseToolCommandLine(int argc, char** argv) {
         if (line.words.size() < 2) return std::nullopt;
         line.hive = line.words[1];
         line.words.erase(line.words.begin(), line.words.begin() + 2);
-    } else if (!line.words.empty() && line.words.front().rfind("--hive=", 0) == 0) {
+    } else if (!line.words.empty() && startsWith(line.words.front(), "--hive=")) {
         line.hive = line.words.front().substr(7);
         line.words.erase(line.words.begin());
     }

@@ -1,9 +1,9 @@
 #include "value_format.h"
 
 #include <array>
-#include <cctype>
-#include <cstdint>
 #include <cstdio>
+
+#include "platform/basic_text.h"
 
 namespace varmio {
 namespace {
@@ -82,15 +82,8 @@ std::string typeName(ValueType type) {
 }
 
 std::optional<ValueType> parseTypeName(std::string_view name) {
-    for (ValueType type = 0; type < kTypeNames.size(); ++type) {
-        const auto known = kTypeNames[type];
-        if (known.size() != name.size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < name.size() && same; ++i) {
-            same = std::toupper(static_cast<unsigned char>(name[i])) == known[i];
-        }
-        if (same) return type;
-    }
+    for (ValueType type = 0; type < kTypeNames.size(); ++type)
+        if (equalsNoCase(name, kTypeNames[type])) return type;
     return std::nullopt;
 }
 
