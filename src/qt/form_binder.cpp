@@ -19,15 +19,12 @@
 #include <exception>
 
 #include "pictures.h"
+#include "qt_text.h"
 #include "wizard/form.h"
 
 namespace varmio {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The character code a key press hands to the window code; 0 for keys it never sees.
 int keyAsciiOf(const QKeyEvent& event) {
@@ -49,6 +46,19 @@ int keyAsciiOf(const QKeyEvent& event) {
     if (text.isEmpty()) return 0;
     const char16_t first = text.at(0).unicode();
     return first >= 0x20 || first == '\t' ? static_cast<int>(first) : 0;
+}
+
+// Refills a combo box's list only when it differs from `items`, so a list in use stays put.
+void showItems(QComboBox& box, const std::vector<std::string>& items) {
+    QStringList wanted;
+    for (const auto& item : items)
+        wanted << qs(item);
+    QStringList shown;
+    for (int i = 0; i < box.count(); ++i)
+        shown << box.itemText(i);
+    if (shown == wanted) return;
+    box.clear();
+    box.addItems(wanted);
 }
 
 // The selection of a list or tree view as the model counts it: 0 for none.
@@ -257,16 +267,7 @@ class ComboBinding : public TextBinding {
     void sync() override {
         syncState();
         QSignalBlocker quiet(box_);
-        QStringList items;
-        for (const auto& item : combo_.items)
-            items << qs(item);
-        QStringList shown;
-        for (int i = 0; i < box_->count(); ++i)
-            shown << box_->itemText(i);
-        if (shown != items) {
-            box_->clear();
-            box_->addItems(items);
-        }
+        showItems(*box_, combo_.items);
         const QString text = qs(combo_.text);
         if (box_->isEditable()) {
             if (box_->currentText() != text) box_->setEditText(text);
@@ -517,16 +518,7 @@ class DriveBinding : public Binding {
     void sync() override {
         syncState();
         QSignalBlocker quiet(box_);
-        QStringList items;
-        for (const auto& drive : drives_.drives())
-            items << qs(drive);
-        QStringList shown;
-        for (int i = 0; i < box_->count(); ++i)
-            shown << box_->itemText(i);
-        if (shown != items) {
-            box_->clear();
-            box_->addItems(items);
-        }
+        showItems(*box_, drives_.drives());
         box_->setCurrentIndex(box_->findText(qs(drives_.drive())));
     }
 

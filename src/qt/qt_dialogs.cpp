@@ -5,15 +5,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "qt_text.h"
+
 namespace varmio {
-
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QtDialogs::QtDialogs(std::function<QWidget*()> owner) : owner_(std::move(owner)) {}
 

@@ -4,7 +4,6 @@
 #include <QEventLoop>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 #include <iostream>
 
 #include "action_runner.h"
@@ -13,8 +12,6 @@
 #include "platform/errors.h"
 
 namespace varmio {
-
-namespace {}  // namespace
 
 void BoundWindow::closeForEnd() {
     widget().hide();
