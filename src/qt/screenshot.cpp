@@ -84,14 +84,9 @@ bool ScreenshotHook::perform(const QString& action) {
         fail(QStringLiteral("no control ") + id);
         return true;
     }
-    FormBinder* binder = nullptr;
-    if (window == &main_) binder = &main_.binder();
-    QObject* object = nullptr;
-    if (binder) {
-        object = binder->objectFor(*control);
-    } else {
-        object = window->widget().findChild<QObject*>(FormBinder::objectNameOf(*control));
-    }
+    QObject* object =
+        window == &main_ ? main_.binder().objectFor(*control)
+                         : window->widget().findChild<QObject*>(FormBinder::objectNameOf(*control));
     actions_.pop_front();
     // Only what a user can reach: shown and enabled.
     if (auto* widget = qobject_cast<QWidget*>(object);
@@ -137,8 +132,10 @@ bool ScreenshotHook::perform(const QString& action) {
         // A left press on the node at that position, as a user clicks it.
         auto* tree = qobject_cast<QTreeWidget*>(object);
         QTreeWidgetItem* node = nullptr;
-        for (QTreeWidgetItemIterator it(tree); tree && *it; ++it)
-            if ((*it)->data(0, Qt::UserRole).toInt() == argument.toInt()) node = *it;
+        // The iterator cannot start without a tree: a control of another kind has no nodes.
+        if (tree)
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                if ((*it)->data(0, Qt::UserRole).toInt() == argument.toInt()) node = *it;
         if (node) {
             const QPointF at = tree->visualItemRect(node).center();
             QMouseEvent press(QEvent::MouseButtonPress, at, tree->viewport()->mapToGlobal(at),
