@@ -1,7 +1,6 @@
 #include "basic_text.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace varmio {
@@ -102,15 +101,6 @@ double Val(std::string_view s) {
 bool IsNumeric(std::string_view s) {
     std::string t = trim(s);
     return !t.empty() && numberLength(t, 0) == t.size();
-}
-
-std::string generalNumber(double value) {
-    if (value == std::floor(value) && std::fabs(value) < 1e15) {
-        return std::to_string(static_cast<long long>(value));
-    }
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    return buf;
 }
 
 long long roundHalfEven(double value) {

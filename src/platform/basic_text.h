@@ -27,8 +27,6 @@ std::string ltrim(std::string_view s);  // leading blanks only
 double Val(std::string_view s);
 // True when the whole text (blanks around it allowed) is one number.
 bool IsNumeric(std::string_view s);
-// A number in general form: 1 -> "1", -1 -> "-1", 2.5 -> "2.5".
-std::string generalNumber(double value);
 // Rounds to the nearest whole number, halves to even (the run time's rounding).
 long long roundHalfEven(double value);
 

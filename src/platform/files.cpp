@@ -231,7 +231,8 @@ std::vector<std::string> readLines(const std::string& path) {
 
 LineWriter::LineWriter(const std::string& path) : path_(path) {
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd_ < 0 || folderExists(path)) throwFileError(fd_ < 0 ? errno : EISDIR, path);
+    // A folder cannot be opened for writing: that fails here as EISDIR.
+    if (fd_ < 0) throwFileError(errno, path);
 }
 
 LineWriter::~LineWriter() {

@@ -28,8 +28,8 @@ class Form {
     int top = 0;
     int width = 0;
     int height = 0;
-    // The mouse pointer shown over the window: 0 default, 11 hourglass.
-    int mousePointer = 0;
+    // The mouse pointer shown over the window: kDefaultPointer or kHourglassPointer.
+    int mousePointer = kDefaultPointer;
 
     // A control by its id ("cmd_next", "cmd_browse(1)"); nullptr when there is none.
     Control* find(std::string_view id) const;

@@ -174,14 +174,6 @@ MailSystem& WizardWindow::mail() {
     return *mail_;
 }
 
-void WizardWindow::setFtpClient(std::unique_ptr<FtpClient> client) {
-    ftp_ = std::move(client);
-}
-
-void WizardWindow::setMailSystem(std::unique_ptr<MailSystem> mail) {
-    mail_ = std::move(mail);
-}
-
 std::string WizardWindow::GetText(std::string_view key) const {
     return settings().GetText(key);
 }

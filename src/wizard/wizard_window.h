@@ -38,7 +38,7 @@ struct WizardStartInfo {
 
 // The wizard window frm_wizard: every control of every page, the window-level variables set at
 // start-up, and the operations the handlers share. The handlers themselves live with the
-// subsystem that owns them; Wire() connects them to the controls' events.
+// subsystem that owns them; wire() connects them to the controls' events.
 class WizardWindow : public Form {
   public:
     WizardWindow(WizardServices services, WizardStartInfo start);
@@ -241,11 +241,9 @@ class WizardWindow : public Form {
     SystemInfo& system() const { return services_.system; }
     Random& random() const { return services_.random; }
     WindowHost& host() const { return services_.host; }
-    // The transfer control and the mail system: libcurl by default, replaceable by tests.
+    // The transfer control and the mail system, made on first use.
     FtpClient& ftp();
     MailSystem& mail();
-    void setFtpClient(std::unique_ptr<FtpClient> client);
-    void setMailSystem(std::unique_ptr<MailSystem> mail);
     // The mail session's flag: true from a successful logon until the logoff.
     bool mailSessionOpen = false;
 
