@@ -7,7 +7,6 @@
 #include "intranet_page.h"
 #include "intranet_store.h"
 #include "page/page_generator.h"
-#include "platform/basic_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/random.h"

@@ -3,11 +3,9 @@
 #include "intranet_page.h"
 #include "intranet_store.h"
 #include "page/page_generator.h"
-#include "platform/basic_text.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "wizard/steps.h"
-#include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

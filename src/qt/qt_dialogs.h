@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "platform/dialogs.h"

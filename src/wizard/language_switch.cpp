@@ -1,7 +1,6 @@
 #include "language_switch.h"
 
 #include "settings/settings.h"
-#include "steps.h"
 #include "wizard_window.h"
 
 namespace varmio {

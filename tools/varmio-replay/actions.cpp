@@ -3,7 +3,7 @@
 #include "platform/basic_text.h"
 #include "platform/files.h"
 #include "script_stop.h"
-#include "wizard/wizard_window.h"
+#include "wizard/form.h"
 
 namespace varmio::replay {
 

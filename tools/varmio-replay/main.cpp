@@ -5,7 +5,6 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,7 +15,6 @@
 #include "platform/random.h"
 #include "script.h"
 #include "scripted_dialogs.h"
-#include "settings/settings.h"
 #include "transcript.h"
 #include "transcript_shell.h"
 #include "wizard/environment.h"
