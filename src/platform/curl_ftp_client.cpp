@@ -295,17 +295,24 @@ struct CurlFtpClient::Session {
 
     bool secureShell() const { return address.scheme == "sftp"; }
 
+    static bool isAbsolute(const std::string& remoteFolder) {
+        return !remoteFolder.empty() && remoteFolder.front() == '/';
+    }
+
+    // A remote folder as seen from the login folder: a relative one lies below the URL's folder.
+    std::string loginPath(const std::string& remoteFolder) const {
+        return (isAbsolute(remoteFolder) ? "" : address.basePath) + remoteFolder;
+    }
+
     // The URL of a remote folder ("" or ending with "/"), or of a file in it.
     std::string url(const std::string& remoteFolder, std::string_view name = {}) const {
-        const bool absolute = !remoteFolder.empty() && remoteFolder.front() == '/';
-        const std::string path = (absolute ? "" : address.basePath) + remoteFolder;
         std::string url = (secureShell() ? "sftp://" : "ftp://") + address.host + ":" +
                           std::to_string(address.port) + "/";
-        if (absolute)
+        if (isAbsolute(remoteFolder))
             url += secureShell() ? "" : "%2F";  // an FTP URL's path is relative to the login
         else if (secureShell())
             url += "~/";  // an SFTP URL's path is absolute
-        return url + encodePath(path) + encodePath(name);
+        return url + encodePath(loginPath(remoteFolder)) + encodePath(name);
     }
 
     // Starts setting up one request on the open connection.
@@ -381,10 +388,8 @@ struct CurlFtpClient::Session {
     void remove(const std::string& remote) {
         std::string command;
         if (secureShell()) {
-            std::string path =
-                (folder.empty() || folder.front() != '/' ? address.basePath : "") + folder + remote;
             std::string quoted;
-            for (char c : path)
+            for (char c : loginPath(folder) + remote)
                 quoted += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
             command = "rm \"" + quoted + "\"";
         } else {
