@@ -21,13 +21,11 @@ std::string copyBackgroundImage(const std::string& folder, const std::string& im
         tryStep([&] { deleteMatching(folder, "$$bgimg.*"); });
         return extension;
     }
-    const size_t n = image.size();
-    if (n >= 4 && image[n - 4] == '.') {
-        extension = image.substr(n - 3);
-        tryStep([&] { copyFile(image, joinPath(folder, "$$bgimg." + extension)); });
-    }
-    if (n >= 5 && image[n - 5] == '.') {
-        extension = image.substr(n - 4);
+    // Three-letter extensions, then four-letter ones; a name that fits both is copied twice.
+    for (const size_t length : {3, 4}) {
+        const size_t n = image.size();
+        if (n <= length || image[n - length - 1] != '.') continue;
+        extension = image.substr(n - length);
         tryStep([&] { copyFile(image, joinPath(folder, "$$bgimg." + extension)); });
     }
     return extension;

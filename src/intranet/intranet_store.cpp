@@ -34,15 +34,22 @@ void deleteFolderWithFiles(const std::string& folder) {
     tryStep([&] { removeFolder(folder); });
 }
 
+// The files named as the last part of `path`, whose case may differ, in name order.
+std::vector<std::string> filesNamedAs(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    std::vector<std::string> found;
+    for (const std::string& name : listFiles(folder, path.substr(slash + 1)))
+        found.push_back(folder + "/" + name);
+    return found;
+}
+
 // The record of a folder lies beside it: the folder's path plus the extension, in any case.
 void deleteRecordBeside(const std::string& folder, const std::string& extension) {
-    size_t slash = folder.rfind('/');
-    const std::string parent = slash == std::string::npos ? "." : folder.substr(0, slash);
-    const std::string record = folder.substr(slash + 1) + extension;
-    std::vector<std::string> found = listFiles(parent, record);
+    const std::vector<std::string> found = filesNamedAs(folder + extension);
     if (found.empty()) throw RuntimeError(errnum::kFileNotFound, "File not found");
-    for (const std::string& name : found)
-        deleteFile(parent + "/" + name);
+    for (const std::string& record : found)
+        deleteFile(record);
 }
 
 }  // namespace
@@ -66,10 +73,8 @@ std::string projectUniqueKey(Random& random, const std::string& name) {
 
 std::string findRecord(const std::string& path) {
     if (fileExists(path)) return path;
-    size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    std::vector<std::string> found = listFiles(folder, path.substr(slash + 1));
-    return found.empty() ? path : folder + "/" + found.front();
+    const std::vector<std::string> found = filesNamedAs(path);
+    return found.empty() ? path : found.front();
 }
 
 std::vector<std::string> readRecord(const std::string& file) {
