@@ -4,6 +4,7 @@
 #include "intranet/intranet_page.h"
 #include "language_switch.h"
 #include "page/file_list.h"
+#include "page/link_lists.h"
 #include "page/page_generator.h"
 #include "page/page_texts.h"
 #include "page_sequence.h"
@@ -196,10 +197,8 @@ void restoreSavedChoices(WizardWindow& w) {
     tryStep([&] { restoreLinkRows(w, w.lvwLinks_bot, "lvwLinks_bot"); });
     tryStep([&] {
         w.chk_add_links.setValue(w.configFlag("chk_add_links"));
-        bool shown = w.chk_add_links.ticked();
-        for (Control* c : std::initializer_list<Control*>{&w.frm_top_flnks, &w.frm_bot_flnks,
-                                                          &w.frm_img_link, &w.lab_html_4})
-            c->visible = shown;
+        // Setting the value runs Click only when it changes: the link frames follow it anyway.
+        chk_add_links_Click(w);
     });
     tryStep([&] { w.txt_UNC_NAME.fillFromList(w.config("txt_UNC_NAME")); });
     tryStep([&] {
