@@ -210,10 +210,16 @@ void removeFolder(const std::string& path) {
     if (::rmdir(path.c_str()) != 0) throwFileError(errno, path);
 }
 
-std::vector<std::string> readLines(const std::string& path) {
+std::optional<std::string> readFileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throwFileError(fileExists(path) ? EACCES : ENOENT, path);
-    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> readLines(const std::string& path) {
+    const std::optional<std::string> file = readFileText(path);
+    if (!file) throwFileError(fileExists(path) ? EACCES : ENOENT, path);
+    const std::string& all = *file;
     std::vector<std::string> lines;
     std::string current;
     for (size_t i = 0; i < all.size(); ++i) {

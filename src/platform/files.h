@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ void removeFolder(const std::string& path);  // throws 75 when not empty
 std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern);
 std::vector<std::string> listFolders(const std::string& folder);
 bool matchesPattern(std::string_view name, std::string_view pattern);
+
+// The whole file, byte for byte; nullopt when it cannot be opened.
+std::optional<std::string> readFileText(const std::string& path);
 
 // Reads a text file line by line: a line ends at CR or at CR LF; a lone LF stays inside the line.
 std::vector<std::string> readLines(const std::string& path);

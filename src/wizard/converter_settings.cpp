@@ -1,8 +1,6 @@
 #include "converter_settings.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -16,9 +14,7 @@ namespace {
 
 // The printer side may end its lines with CR LF, CR or LF.
 std::vector<std::string> readAnyLines(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string all = readFileText(file).value_or("");
     std::vector<std::string> lines;
     std::string current;
     for (size_t i = 0; i < all.size(); ++i) {

@@ -1,15 +1,14 @@
 // varmio-replay: the wizard's window logic without a display, driven by a script.
 #include <charconv>
 #include <cstdint>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "answers.h"
 #include "interpreter.h"
+#include "platform/files.h"
 #include "platform/hive.h"
 #include "platform/linux_platform.h"
 #include "platform/random.h"
@@ -64,14 +63,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
     return true;
 }
 
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 int runReplay(const Options& options) {
-    std::optional<std::string> text = readFile(options.script);
+    std::optional<std::string> text = readFileText(options.script);
     if (!text) {
         std::cerr << "varmio-replay: cannot read " << options.script << '\n';
         return 2;
