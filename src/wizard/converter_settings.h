@@ -6,14 +6,15 @@ namespace varmio {
 
 class WizardWindow;
 
-// Reads the printer side's converter settings file into the window's variables, line by line
-// in file order. Returns false when the file holds no "[settings]" line or cannot be read.
-// `pathFolder` receives the folder of the produced files (key "pat") without a final separator;
-// `pages` the number of page images (key "pag").
+// What the converter settings say about the produced files.
 struct ConverterOutput {
-    std::string pathFolder;
-    long long pages = 0;
+    std::string pathFolder;  // their folder (key "pat"), without a final separator
+    long long pages = 0;     // the number of page images (key "pag")
 };
+
+// Reads the printer side's converter settings file into the window's variables and `out`, line
+// by line in file order. Returns false when the file holds no "[settings]" line or cannot be
+// read.
 bool readConverterSettings(WizardWindow& w, const std::string& file, ConverterOutput& out);
 
 // Page image names: the page number padded to three digits, then EndPack ("001.gif").
