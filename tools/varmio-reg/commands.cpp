@@ -33,9 +33,13 @@ bool confirmed(const RegCommand& command, Io io, const std::string& question) {
     return false;
 }
 
+// The default value has no name; the reg command calls it "(Default)".
+std::string shownName(const std::string& name) {
+    return name.empty() ? "(Default)" : name;
+}
+
 std::string valueLine(const HiveValue& value) {
-    const std::string name = value.name.empty() ? "(Default)" : value.name;
-    return "    " + name + "    " + typeName(value.type) + "    " +
+    return "    " + shownName(value.name) + "    " + typeName(value.type) + "    " +
            displayData(value.type, value.data) + "\n";
 }
 
@@ -76,8 +80,7 @@ int add(Hive& hive, const RegCommand& command, Io io) {
     } else {
         const auto& name = *command.valueName;
         if (hive.value(command.keyPath, name) &&
-            !confirmed(command, io,
-                       "Value " + (name.empty() ? "(Default)" : name) + " exists, overwrite")) {
+            !confirmed(command, io, "Value " + shownName(name) + " exists, overwrite")) {
             return kExitFailed;
         }
         hive.setValue(command.keyPath, name, command.type, command.data);
@@ -94,8 +97,7 @@ int remove(Hive& hive, const RegCommand& command, Io io) {
     }
     if (command.valueName) {
         const auto& name = *command.valueName;
-        if (!confirmed(command, io,
-                       "Delete the registry value " + (name.empty() ? "(Default)" : name))) {
+        if (!confirmed(command, io, "Delete the registry value " + shownName(name))) {
             return kExitFailed;
         }
         hive.deleteValue(command.keyPath, name);
