@@ -19,6 +19,8 @@ namespace {
 // "VRMH": marks the file as ours, so a foreign database is never taken for a hive.
 constexpr long long kApplicationId = 0x56524D48;
 constexpr long long kSchemaVersion = 1;
+constexpr const char* kForeignDatabase =
+    "not a hive: an SQLite database without the hive's application id";
 // Long enough to outlast any single write of the other process, short enough to report a stuck
 // lock rather than hang.
 constexpr auto kBusyTimeout = std::chrono::seconds(15);
@@ -287,7 +289,7 @@ void SqliteHive::checkOrCreateSchema() {
     }
     if (applicationId != kApplicationId) {
         // Only an empty file becomes a hive; anything else belongs to someone else.
-        if (pages != 0) fail("not a hive: an SQLite database without the hive's application id");
+        if (pages != 0) fail(kForeignDatabase);
         execute("BEGIN IMMEDIATE");
         try {
             // Another process may have made the hive while we waited for the lock. (page_count
@@ -304,7 +306,7 @@ void SqliteHive::checkOrCreateSchema() {
             throw;
         }
         if (pragma("PRAGMA application_id") != kApplicationId) {
-            fail("not a hive: an SQLite database without the hive's application id");
+            fail(kForeignDatabase);
         }
     }
     const long long version = pragma("PRAGMA user_version");
