@@ -15,6 +15,9 @@ namespace varmio {
 
 namespace {
 
+// Short enough that the window stays lively, long enough not to spin a core.
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
+
 // Large attachments take a while to send: the window keeps repainting, and the working
 // indicator says why nothing else can be done meanwhile.
 void sendWhileTheWindowWaits(WizardWindow& w, const MailMessage& message) {
@@ -29,9 +32,16 @@ void sendWhileTheWindowWaits(WizardWindow& w, const MailMessage& message) {
         }
         done = true;
     });
-    while (!done) {
-        w.host().doEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    try {
+        while (!done) {
+            w.host().doEvents();
+            std::this_thread::sleep_for(kPollInterval);
+        }
+    } catch (...) {
+        // The program ends while the mail is on its way: the sender still uses this frame, so
+        // it must finish before the end unwinds past it (a joinable thread would abort).
+        sender.join();
+        throw;
     }
     sender.join();
     if (failure) std::rethrow_exception(failure);
