@@ -8,7 +8,7 @@ class WizardWindow;
 
 // The send report: one line per file row with its path, size and time stamp. Throws when a
 // listed file does not exist.
-std::string sendReport(WizardWindow& w);
+std::string sendReport(const WizardWindow& w);
 
 // Opening a channel page from the delivery page.
 void cmd_ftp_Click(WizardWindow& w);

@@ -4,7 +4,7 @@
 
 namespace varmio {
 
-std::string sendReport(WizardWindow& w) {
+std::string sendReport(const WizardWindow& w) {
     std::string report;
     for (const ListItem& row : w.lvwFiles.rows) {
         const std::string full = row.text + row.subItem(1);

@@ -12,7 +12,7 @@ std::string pageHeadingKey(const WizardWindow& w) {
     return {};
 }
 
-std::string pageHeading(WizardWindow& w) {
+std::string pageHeading(const WizardWindow& w) {
     std::string key = pageHeadingKey(w);
     return key.empty() ? std::string() : w.GetText(key);
 }

@@ -8,7 +8,7 @@ class WizardWindow;
 
 // The heading the desktop window shows above the visible page ("PAGE_" + the page frame's name,
 // in the current language); "" while no page is visible.
-std::string pageHeading(WizardWindow& w);
+std::string pageHeading(const WizardWindow& w);
 // The text key of that heading, "" while no page is visible.
 std::string pageHeadingKey(const WizardWindow& w);
 

@@ -224,7 +224,7 @@ void img_wizard_logo_DblClick(WizardWindow& w, int index) {
     });
 }
 
-std::string fileCountLine(WizardWindow& w) {
+std::string fileCountLine(const WizardWindow& w) {
     long long total = 0;
     for (const ListItem& row : w.lvwFiles.rows) {
         std::string full = row.text + row.subItem(1);
