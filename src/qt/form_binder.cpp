@@ -456,12 +456,17 @@ class TreeBinding : public Binding {
     }
 
   private:
+    // 0 for a top-level node.
+    int parentPosition(const TreeNode& node) const {
+        return node.parent ? tree_.position(*node.parent) : 0;
+    }
+
     // What a rebuild depends on: keys and parents in order.
     std::vector<std::pair<std::string, int>> shape() const {
         std::vector<std::pair<std::string, int>> out;
         for (int p = 1; p <= tree_.count(); ++p) {
             const TreeNode& node = tree_.node(p);
-            out.emplace_back(node.key, node.parent ? tree_.position(*node.parent) : 0);
+            out.emplace_back(node.key, parentPosition(node));
         }
         return out;
     }
@@ -471,7 +476,7 @@ class TreeBinding : public Binding {
         items_.clear();
         for (int p = 1; p <= tree_.count(); ++p) {
             const TreeNode& node = tree_.node(p);
-            const int parent = node.parent ? tree_.position(*node.parent) : 0;
+            const int parent = parentPosition(node);
             auto* item = parent > 0 ? new QTreeWidgetItem(items_[static_cast<size_t>(parent - 1)])
                                     : new QTreeWidgetItem(view_);
             item->setText(0, qs(node.text));
