@@ -23,7 +23,6 @@ namespace {
 constexpr int kCurlErrorBase = 35750;
 constexpr int kStillExecuting = 35764;
 
-constexpr long kConnectTimeoutSeconds = 15;
 constexpr long kRequestTimeoutSeconds = 60;
 
 RuntimeError curlError(CURLcode code, const std::string& detail = {}) {

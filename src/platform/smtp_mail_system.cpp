@@ -18,7 +18,6 @@ namespace varmio {
 
 namespace {
 
-constexpr long kConnectTimeoutSeconds = 15;
 // Attachments can be large; the whole message gets more time than one FTP request.
 constexpr long kSendTimeoutSeconds = 300;
 
