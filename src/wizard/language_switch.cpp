@@ -31,6 +31,7 @@ void captionContentPages(WizardWindow& w) {
     for (int i = 0; i <= 1; ++i)
         w.cmd_edit_lnk(i).caption = w.GetText("CMD_EDIT_LNK");
     w.cmd_img_link.caption = w.GetText("CMD_IMG_LINK");
+    // A second time on purpose: the captions follow the design's table, which lists it twice.
     w.chk_add_links.caption = w.GetText("CHK_ADD_LINKS");
     own(w.lab_html_title);
     own(w.lab_html_meta);
