@@ -274,24 +274,28 @@ void SqliteHive::checkOrCreateSchema() {
         if (rc != SQLITE_ROW) fail(rc == SQLITE_NOTADB ? "not a hive: " + error : error);
         return result;
     };
-    const auto rollBack = [this] { sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr); };
+    // Runs `work` between `begin` and COMMIT; a failure rolls it back.
+    const auto inTransaction = [this](const char* begin, const auto& work) {
+        execute(begin);
+        try {
+            work();
+            execute("COMMIT");
+        } catch (...) {
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    };
     // One snapshot, as another process may be making the hive at this moment.
     long long applicationId = 0;
     long long pages = 0;
-    execute("BEGIN");
-    try {
+    inTransaction("BEGIN", [&] {
         applicationId = pragma("PRAGMA application_id");
         pages = pragma("PRAGMA page_count");
-        execute("COMMIT");
-    } catch (...) {
-        rollBack();
-        throw;
-    }
+    });
     if (applicationId != kApplicationId) {
         // Only an empty file becomes a hive; anything else belongs to someone else.
         if (pages != 0) fail(kForeignDatabase);
-        execute("BEGIN IMMEDIATE");
-        try {
+        inTransaction("BEGIN IMMEDIATE", [&] {
             // Another process may have made the hive while we waited for the lock. (page_count
             // is no test here: the write transaction has already set up page 1.)
             if (pragma("PRAGMA application_id") == 0 &&
@@ -300,11 +304,7 @@ void SqliteHive::checkOrCreateSchema() {
                 execute(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
                 execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
             }
-            execute("COMMIT");
-        } catch (...) {
-            rollBack();
-            throw;
-        }
+        });
         if (pragma("PRAGMA application_id") != kApplicationId) {
             fail(kForeignDatabase);
         }
