@@ -1,4 +1,4 @@
-#include "platform/hive.h"
+#include "hive.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "platform/hive_location.h"
+#include "hive_location.h"
 
 #include <sys/stat.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/hive.h"
+#include "hive.h"
 
 namespace varmio {
 namespace {

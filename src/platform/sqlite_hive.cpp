@@ -1,4 +1,4 @@
-#include "platform/sqlite_hive.h"
+#include "sqlite_hive.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -11,7 +11,7 @@
 #include <thread>
 #include <utility>
 
-#include "platform/basic_text.h"
+#include "basic_text.h"
 
 namespace varmio {
 namespace {

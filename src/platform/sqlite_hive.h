@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/hive.h"
+#include "hive.h"
 
 struct sqlite3;
 
