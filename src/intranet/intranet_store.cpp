@@ -1,5 +1,8 @@
 #include "intranet_store.h"
 
+#include <filesystem>
+#include <set>
+
 #include "index_pages.h"
 #include "page/page_generator.h"
 #include "platform/basic_text.h"
@@ -106,13 +109,21 @@ void InitIntraTree(WizardWindow& w) {
 void CreateINTRATree(WizardWindow& w, std::string PathToRead) {
     if (PathToRead.empty()) return;  // no intranet folder: nothing to read
     PathToRead = withFinalSeparator(PathToRead);
+    // A damaged record can name the folder it lies in (or one above it) as its project folder;
+    // reading every folder once keeps such a loop from growing the tree for ever.
+    std::set<std::string> foldersRead;
+    auto readOnce = [&](const std::string& folder) {
+        std::error_code error;
+        std::string canonical = std::filesystem::weakly_canonical(folder, error).string();
+        if (foldersRead.insert(error ? folder : canonical).second) ReadFNI(w, folder);
+    };
     int oldCount = w.tvwIntra.count();
-    ReadFNI(w, PathToRead);
+    readOnce(PathToRead);
     // Breadth first: each pass reads the projects of the level the previous pass added.
     while (w.tvwIntra.count() != oldCount) {
         int newCount = w.tvwIntra.count();
         for (int position = oldCount + 1; position <= newCount; ++position)
-            ReadFNI(w, w.tvwIntra.node(position).tag);
+            readOnce(w.tvwIntra.node(position).tag);
         oldCount = newCount;
         w.host().doEvents();
     }

@@ -70,7 +70,8 @@ void cmd_edit_lnk_Click(WizardWindow& w, int index) {
 
 void cmd_rem_lnk_Click(WizardWindow& w, int index) {
     ListView& list = w.linkList(index);
-    if (list.count() == 0) return;
+    // Nothing to remove, nothing to ask: an empty list, or no link selected.
+    if (list.count() == 0 || !list.selectedItem()) return;
     if (!w.Ask(w.GetText("LINK_REM_CHECK"))) return;
     tryStep([&] { list.remove(list.selected); });
 }
