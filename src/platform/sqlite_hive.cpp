@@ -317,6 +317,8 @@ void SqliteHive::checkOrCreateSchema() {
     // memory, and a full sync per commit is cheap at our write rate.
     execute("PRAGMA journal_mode = DELETE");
     execute("PRAGMA synchronous = FULL");
+    // Reads map the file instead of copying pages in: every text lookup is two reads.
+    execute("PRAGMA mmap_size = 16777216");
 }
 
 void SqliteHive::prepareStatements() {
