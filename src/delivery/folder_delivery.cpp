@@ -2,7 +2,7 @@
 #include "delivery/delivery_events.h"
 #include "delivery/delivery_messages.h"
 #include "platform/files.h"
-#include "wizard/steps.h"
+#include "platform/steps.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 

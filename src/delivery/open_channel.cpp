@@ -2,7 +2,7 @@
 #include "page/page_generator.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
-#include "wizard/steps.h"
+#include "platform/steps.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

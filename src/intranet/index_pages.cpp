@@ -5,7 +5,7 @@
 #include "page/page_generator.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
-#include "wizard/steps.h"
+#include "platform/steps.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

@@ -3,8 +3,8 @@
 #include "intranet_store.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
+#include "platform/steps.h"
 #include "settings/settings.h"
-#include "wizard/steps.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

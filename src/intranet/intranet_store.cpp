@@ -9,7 +9,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/random.h"
-#include "wizard/steps.h"
+#include "platform/steps.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 

@@ -5,7 +5,7 @@
 #include "page/page_generator.h"
 #include "platform/files.h"
 #include "platform/shell.h"
-#include "wizard/steps.h"
+#include "platform/steps.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

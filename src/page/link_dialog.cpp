@@ -1,9 +1,9 @@
 #include "link_dialog.h"
 
 #include "platform/basic_text.h"
+#include "platform/steps.h"
 #include "settings/settings.h"
 #include "wizard/history.h"
-#include "wizard/steps.h"
 #include "wizard/window_host.h"
 
 namespace varmio {

@@ -1,7 +1,7 @@
 #include "link_lists.h"
 
 #include "link_dialog.h"
-#include "wizard/steps.h"
+#include "platform/steps.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 

@@ -2,9 +2,9 @@
 
 #include "platform/basic_text.h"
 #include "platform/dialogs.h"
+#include "platform/steps.h"
 #include "settings/settings.h"
 #include "wizard/history.h"
-#include "wizard/steps.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

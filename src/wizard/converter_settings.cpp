@@ -5,7 +5,7 @@
 #include "platform/basic_text.h"
 #include "platform/files.h"
 #include "platform/shell.h"
-#include "steps.h"
+#include "platform/steps.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -3,8 +3,8 @@
 #include "history.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
+#include "platform/steps.h"
 #include "settings/settings.h"
-#include "steps.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -10,7 +10,7 @@
 #include "platform/files.h"
 #include "platform/random.h"
 #include "platform/shell.h"
-#include "steps.h"
+#include "platform/steps.h"
 #include "wizard_window.h"
 
 namespace varmio {

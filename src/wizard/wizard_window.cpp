@@ -19,8 +19,8 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/network_factories.h"
+#include "platform/steps.h"
 #include "settings/settings.h"
-#include "steps.h"
 #include "window_host.h"
 
 namespace varmio {
