@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace varmio {
 
@@ -105,6 +106,13 @@ bool IsNumeric(std::string_view s) {
 
 long long roundHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value));
+}
+
+int toInteger(double value, int low, int high) {
+    // Checked before the conversion: a cast of an out-of-range double is undefined.
+    double rounded = std::nearbyint(value);
+    if (!(rounded >= low && rounded <= high)) throw std::range_error("Overflow");
+    return static_cast<int>(rounded);
 }
 
 std::vector<std::string> splitList(std::string_view stored, char separator) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <climits>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,9 @@ double Val(std::string_view s);
 bool IsNumeric(std::string_view s);
 // Rounds to the nearest whole number, halves to even (the run time's rounding).
 long long roundHalfEven(double value);
+// A number stored into an integer, as the run time does it: rounded half to even; a value
+// outside [low, high] (or not a number) throws std::range_error, a failing step.
+int toInteger(double value, int low = INT_MIN, int high = INT_MAX);
 
 // Splits a stored "|"-terminated list. A final fragment without its "|" still counts as an entry;
 // the empty text gives no entries.

@@ -3,31 +3,19 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "hive.h"
+#include "xdg_folders.h"
 
 namespace varmio {
 namespace {
 
-std::filesystem::path environmentPath(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::filesystem::path(value) : std::filesystem::path();
-}
-
 std::filesystem::path resolveHivePath() {
-    if (auto explicitFile = environmentPath("VARMIO_HIVE"); !explicitFile.empty()) {
-        return explicitFile;
-    }
-    // A relative XDG_CONFIG_HOME is invalid and must be ignored.
-    if (auto config = environmentPath("XDG_CONFIG_HOME"); config.is_absolute()) {
-        return config / "varmio" / "registry.db";
-    }
-    if (auto home = environmentPath("HOME"); !home.empty()) {
-        return home / ".config" / "varmio" / "registry.db";
-    }
+    if (std::string file = processEnvironment("VARMIO_HIVE"); !file.empty()) return file;
+    if (std::string config = xdgBaseFolder(XdgBase::Config); !config.empty())
+        return std::filesystem::path(config) / "varmio" / "registry.db";
     throw HiveError("registry.db", "no hive location: neither VARMIO_HIVE nor HOME is set");
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files.h"
+#include "xdg_folders.h"
 
 namespace varmio {
 
@@ -123,8 +124,7 @@ void LinuxShell::startHidden(std::string_view program) {
 }
 
 std::string LinuxSystemInfo::environment(std::string_view name) const {
-    const char* value = std::getenv(std::string(name).c_str());
-    return value ? value : "";
+    return processEnvironment(name);
 }
 
 void prepareProgramFolder(const std::string& folder) {

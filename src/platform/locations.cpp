@@ -1,15 +1,15 @@
 #include "locations.h"
 
 #include "system_info.h"
+#include "xdg_folders.h"
 
 namespace varmio {
 
 namespace {
 std::string dataHome(const SystemInfo& system) {
-    std::string xdg = system.environment("XDG_DATA_HOME");
-    if (!xdg.empty()) return xdg;
-    std::string home = system.environment("HOME");
-    return (home.empty() ? std::string("/tmp") : home) + "/.local/share";
+    std::string folder = xdgBaseFolder(
+        XdgBase::Data, [&](std::string_view name) { return system.environment(name); });
+    return folder.empty() ? "/tmp/.local/share" : folder;
 }
 
 std::string withoutFinalSeparator(std::string path) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/environment.h"
 #include "main_window.h"
 #include "platform/errors.h"
 #include "platform/hive.h"
@@ -15,7 +16,6 @@
 #include "qt_dialogs.h"
 #include "qt_window_host.h"
 #include "screenshot.h"
-#include "wizard/environment.h"
 #include "wizard/startup.h"
 #include "wizard/wizard_window.h"
 

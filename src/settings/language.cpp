@@ -1,11 +1,15 @@
 #include "settings/language.h"
 
+#include "own_texts.h"
+
 namespace varmio {
 
 std::string GetText(const Settings& settings, std::string_view key) {
     const std::string language = settings.ReadConfigRaw("LANGUAGE");
     std::string text = settings.ReadSetting("LANGUAGE\\" + language, key);
-    return text.empty() ? notFoundText(key) : text;
+    if (!text.empty()) return text;
+    std::string_view own = ownDesignText(key);
+    return own.empty() ? notFoundText(key) : std::string(own);
 }
 
 std::string notFoundText(std::string_view key) {

@@ -49,13 +49,13 @@ bool readConverterSettings(WizardWindow& w, const std::string& file, ConverterOu
             if (key == "gif") {
                 if (number != 0) w.EndPack = ".gif";
             } else if (key == "pag") {
-                out.pages = static_cast<long long>(number);
+                out.pages = toInteger(number, INT_MIN, kMaxPageImages);
             } else if (key == "cpn" || key == "png") {
                 if (number != 0) w.EndPack = ".png";
             } else if (key == "htm") {
-                w.isHTML = static_cast<int>(number);
+                w.isHTML = toInteger(number);
             } else if (key == "pdf") {
-                w.isPDF = static_cast<int>(number);
+                w.isPDF = toInteger(number);
                 if (number != 0) {
                     w.EndPack = ".pdf";
                     w.shell().startHidden(w.programFolder() + "/varmpdf");

@@ -6,6 +6,10 @@ namespace varmio {
 
 class WizardWindow;
 
+// The most page images a print job may announce ("pag"): a larger count is a failing step, so a
+// damaged settings file cannot make start-up list millions of rows.
+inline constexpr int kMaxPageImages = 10000;
+
 // What the converter settings say about the produced files.
 struct ConverterOutput {
     std::string pathFolder;  // their folder (key "pat"), without a final separator

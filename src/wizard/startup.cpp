@@ -169,7 +169,7 @@ void restoreLinkRows(WizardWindow& w, ListView& list, std::string_view setting) 
 void restoreFlagAndFile(WizardWindow& w, CheckBox& box, ComboBox& file, std::string_view setting) {
     auto fields = splitList(w.config(setting));
     fields.resize(2);
-    box.setValue(static_cast<int>(Val(fields[0])));
+    box.setValue(toInteger(Val(fields[0])));
     file.text = fields[1];
 }
 

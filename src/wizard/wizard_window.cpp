@@ -183,7 +183,7 @@ std::string WizardWindow::config(std::string_view name) const {
 }
 
 int WizardWindow::configFlag(std::string_view name) const {
-    return static_cast<int>(Val(config(name)));
+    return toInteger(Val(config(name)));
 }
 
 void WizardWindow::MsgBox(std::string_view text) {

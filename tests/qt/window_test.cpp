@@ -20,6 +20,7 @@
 #include <memory>
 #include <sstream>
 
+#include "app/environment.h"
 #include "form_binder.h"
 #include "link_dialog_window.h"
 #include "main_window.h"
@@ -32,7 +33,6 @@
 #include "qt_window_host.h"
 #include "settings/reg_file.h"
 #include "settings/settings.h"
-#include "wizard/environment.h"
 #include "wizard/startup.h"
 #include "wizard/version.h"
 #include "wizard/wizard_window.h"

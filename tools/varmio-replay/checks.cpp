@@ -1,8 +1,8 @@
 // expect and dump: reading the windows without acting on them. They work on hidden controls and
 // after the program ended too.
+#include "control_properties.h"
 #include "interpreter.h"
 #include "script_stop.h"
-#include "wizard/control_properties.h"
 #include "wizard/form.h"
 
 namespace varmio::replay {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "answers.h"
+#include "app/environment.h"
 #include "interpreter.h"
 #include "platform/files.h"
 #include "platform/hive.h"
@@ -16,7 +17,6 @@
 #include "scripted_dialogs.h"
 #include "transcript.h"
 #include "transcript_shell.h"
-#include "wizard/environment.h"
 #include "wizard/wizard_window.h"
 
 namespace {

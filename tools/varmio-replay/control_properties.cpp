@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "form.h"
 #include "platform/basic_text.h"
+#include "wizard/form.h"
 
 namespace varmio {
 
