@@ -16,12 +16,6 @@ std::string valueWords(const std::vector<std::string>& values) {
     return out;
 }
 
-Target readable(ControlNames& names, const std::string& name) {
-    Target target = names.resolve(name);
-    if (!target.live) throw ScriptStop{name + " cannot be read: the link dialog is not loaded"};
-    return target;
-}
-
 // Booleans compare by meaning, so "1", "true" and "True" all match a shown control.
 bool sameBoolean(const Command& cmd, const std::string& actual) {
     bool want = false;
@@ -33,7 +27,7 @@ bool sameBoolean(const Command& cmd, const std::string& actual) {
 }  // namespace
 
 void Interpreter::expectProperty(const Command& cmd) {
-    Target target = readable(*names_, cmd.target);
+    Target target = names_->resolve(cmd.target);
     std::vector<std::string> actual;
     try {
         actual = target.control ? readProperty(*target.control, cmd.property)
@@ -61,7 +55,7 @@ void Interpreter::expectEnded(const Command& cmd) {
 }
 
 void Interpreter::dump(const Command& cmd) {
-    Target target = readable(*names_, cmd.target);
+    Target target = names_->resolve(cmd.target);
     if (target.control) {
         dumpControl(cmd.target, *target.control);
         return;

@@ -41,7 +41,11 @@ ControlNames::ControlNames(WizardWindow& window) : window_(window) {}
 ControlNames::~ControlNames() = default;
 
 LinkDialog& ControlNames::standIn() {
-    if (!standIn_) standIn_ = std::make_unique<LinkDialog>(window_.settings());
+    // Reading a window that is not loaded shows its design-time state, hidden.
+    if (!standIn_) {
+        standIn_ = std::make_unique<LinkDialog>(window_.settings());
+        standIn_->visible = false;
+    }
     return *standIn_;
 }
 
