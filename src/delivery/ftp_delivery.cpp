@@ -1,10 +1,9 @@
-#include <chrono>
 #include <optional>
-#include <thread>
 
 #include "delivery/channels.h"
 #include "delivery/delivery_events.h"
 #include "delivery/delivery_messages.h"
+#include "platform/background_task.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
 #include "platform/ftp_client.h"
@@ -20,8 +19,6 @@ namespace {
 constexpr size_t kListingChunk = 65000;
 constexpr std::string_view kBackRow = "[Back]";
 constexpr std::string_view kProbeFile = "qdrn.sec";
-// Short enough that the window stays lively, long enough not to spin a core.
-constexpr auto kPollInterval = std::chrono::milliseconds(10);
 
 enum class Flicker { Off, On };
 
@@ -35,11 +32,11 @@ int randomColour(WizardWindow& w) {
 // The transfer control works in the background; the window keeps handling its events while we
 // wait. During a send the working indicator changes colour on every poll, to show it is alive.
 void waitForTransfer(WizardWindow& w, Flicker flicker) {
-    while (w.ftp().busy()) {
-        if (flicker == Flicker::On) w.frm_Working.backColor = randomColour(w);
-        w.host().doEvents();
-        std::this_thread::sleep_for(kPollInterval);
-    }
+    pollWhile([&] { return w.ftp().busy(); },
+              [&] {
+                  if (flicker == Flicker::On) w.frm_Working.backColor = randomColour(w);
+                  w.host().doEvents();
+              });
 }
 
 // One operation to its end; its failure is thrown here.

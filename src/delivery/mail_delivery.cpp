@@ -1,10 +1,6 @@
-#include <atomic>
-#include <chrono>
-#include <exception>
-#include <thread>
-
 #include "delivery/channels.h"
 #include "delivery/delivery_messages.h"
+#include "platform/background_task.h"
 #include "platform/basic_text.h"
 #include "platform/mail_system.h"
 #include "wizard/history.h"
@@ -15,36 +11,11 @@ namespace varmio {
 
 namespace {
 
-// Short enough that the window stays lively, long enough not to spin a core.
-constexpr auto kPollInterval = std::chrono::milliseconds(10);
-
 // Large attachments take a while to send: the window keeps repainting, and the working
 // indicator says why nothing else can be done meanwhile.
 void sendWhileTheWindowWaits(WizardWindow& w, const MailMessage& message) {
     WizardWindow::Working working(w, "PROSESSING");
-    std::exception_ptr failure;
-    std::atomic<bool> done = false;
-    std::thread sender([&] {
-        try {
-            w.mail().send(message);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        done = true;
-    });
-    try {
-        while (!done) {
-            w.host().doEvents();
-            std::this_thread::sleep_for(kPollInterval);
-        }
-    } catch (...) {
-        // The program ends while the mail is on its way: the sender still uses this frame, so
-        // it must finish before the end unwinds past it (a joinable thread would abort).
-        sender.join();
-        throw;
-    }
-    sender.join();
-    if (failure) std::rethrow_exception(failure);
+    runPolling([&] { w.mail().send(message); }, [&] { w.host().doEvents(); });
 }
 
 void rebuildFromHistory(WizardWindow& w, ComboBox& box, std::string_view history) {
