@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "delivery/channels.h"
 #include "support/wizard/harness.h"
 #include "test_servers.h"
+#include "wizard/delivery/channels.h"
 #include "wizard/page_sequence.h"
 
 namespace varmio::test {

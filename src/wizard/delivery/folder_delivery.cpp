@@ -1,8 +1,8 @@
-#include "delivery/channels.h"
-#include "delivery/delivery_events.h"
-#include "delivery/delivery_messages.h"
 #include "platform/files.h"
 #include "platform/steps.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/delivery/delivery_events.h"
+#include "wizard/delivery/failure_text.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 

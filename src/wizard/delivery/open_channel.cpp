@@ -1,8 +1,8 @@
-#include "delivery/channels.h"
 #include "page/page_generator.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/steps.h"
+#include "wizard/delivery/channels.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

@@ -1,14 +1,14 @@
 #include <optional>
 
-#include "delivery/channels.h"
-#include "delivery/delivery_events.h"
-#include "delivery/delivery_messages.h"
 #include "platform/background_task.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
 #include "platform/ftp_client.h"
 #include "platform/random.h"
 #include "platform/steps.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/delivery/delivery_events.h"
+#include "wizard/delivery/failure_text.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 

@@ -1,5 +1,5 @@
-#include "delivery/channels.h"
 #include "platform/files.h"
+#include "wizard/delivery/channels.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
