@@ -1,8 +1,8 @@
-#include "platform/background_task.h"
-#include "platform/basic_text.h"
+#include "delivery/mail_message.h"
 #include "platform/mail_system.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/failure_text.h"
+#include "wizard/file_rows.h"
 #include "wizard/history.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
@@ -11,23 +11,12 @@ namespace varmio {
 
 namespace {
 
-// Large attachments take a while to send: the window keeps repainting, and the working
-// indicator says why nothing else can be done meanwhile.
-void sendWhileTheWindowWaits(WizardWindow& w, const MailMessage& message) {
-    WizardWindow::Working working(w, "PROSESSING");
-    runPolling([&] { w.mail().send(message); }, [&] { w.host().doEvents(); });
-}
-
 void rebuildFromHistory(WizardWindow& w, ComboBox& box, std::string_view history) {
     box.clear();
     box.fillFromList(w.config(history));
 }
 
 }  // namespace
-
-bool validMailRecipient(const std::string& recipient) {
-    return !recipient.empty() && contains(recipient, "@");
-}
 
 bool mailLogon(WizardWindow& w) {
     try {
@@ -53,14 +42,14 @@ void mailSend(WizardWindow& w) {
         return;
     }
     try {
-        MailMessage message;
-        message.recipient = w.txt_MAIL_RECIP.text;
-        message.subject = w.txt_MAIL_CAP.text;
-        message.noteText = w.txt_MAIL_MESS.text;
-        // Every row travels, marked or not: the mark only keeps a file off the servers.
-        for (const ListItem& row : w.lvwFiles.rows)
-            message.attachments.push_back({row.subItem(1), 0, row.text + row.subItem(1)});
-        sendWhileTheWindowWaits(w, message);
+        const MailMessage message = mailMessage(w.txt_MAIL_RECIP.text, w.txt_MAIL_CAP.text,
+                                                w.txt_MAIL_MESS.text, fileRows(w.lvwFiles));
+        {
+            // Large attachments take a while: the working indicator says why nothing else can be
+            // done meanwhile.
+            WizardWindow::Working working(w, "PROSESSING");
+            sendMail(w.mail(), message, [&] { w.host().doEvents(); });
+        }
 
         appendNonEmptyToHistory(w.settings(), "txt_MAIL_CAP", message.subject, Compare::Exact);
         appendNonEmptyToHistory(w.settings(), "txt_MAIL_RECIP", message.recipient, Compare::Exact);
