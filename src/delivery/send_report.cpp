@@ -1,16 +1,15 @@
-#include "delivery/channels.h"
+#include "send_report.h"
+
 #include "platform/files.h"
-#include "wizard/wizard_window.h"
 
 namespace varmio {
 
-std::string sendReport(const WizardWindow& w) {
+std::string sendReport(const std::vector<FileRow>& rows, const SendReportTexts& texts) {
     std::string report;
-    for (const ListItem& row : w.lvwFiles.rows) {
-        const std::string full = row.text + row.subItem(1);
-        long long size = fileLength(full);
-        report += full + " - " + std::to_string(size) + w.GetText("BYTES") + " - " +
-                  w.GetText("CREATED") + fileDateTime(full) + "\r\n";
+    for (const FileRow& row : rows) {
+        const std::string full = row.path();
+        report += full + " - " + std::to_string(fileLength(full)) + texts.bytes + " - " +
+                  texts.created + fileDateTime(full) + "\r\n";
     }
     return report;
 }

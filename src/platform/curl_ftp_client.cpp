@@ -416,7 +416,7 @@ CurlFtpClient::CurlFtpClient() : session_(std::make_unique<Session>(abort_)) {
 
 CurlFtpClient::~CurlFtpClient() {
     abort_ = true;
-    if (worker_.joinable()) worker_.join();
+    worker_.join();
 }
 
 CurlFtpClient::Request CurlFtpClient::parse(std::string_view operation) {
@@ -454,19 +454,17 @@ CurlFtpClient::Request CurlFtpClient::parse(std::string_view operation) {
 void CurlFtpClient::execute(std::string_view operation) {
     if (busy()) throw RuntimeError(kStillExecuting, "Still executing last request");
     Request request = parse(operation);
-    if (worker_.joinable()) worker_.join();
+    worker_.join();
     {
         std::lock_guard lock(mutex_);
         failure_.reset();
     }
     Login login{remoteHost, userName, password};
-    busy_.store(true, std::memory_order_release);
     try {
-        worker_ = std::thread([this, request = std::move(request), login = std::move(login)] {
+        worker_.start([this, request = std::move(request), login = std::move(login)] {
             run(request, login);
         });
     } catch (const std::system_error& e) {
-        busy_.store(false, std::memory_order_release);
         throw RuntimeError(errnum::kInvalidProcedureCall, e.what());
     }
 }
@@ -507,7 +505,6 @@ void CurlFtpClient::run(const Request& request, const Login& login) {
         failure_ = std::move(failure);
         if (listing) listing_ = std::move(*listing);
     }
-    busy_.store(false, std::memory_order_release);
 }
 
 void CurlFtpClient::checkResult() {

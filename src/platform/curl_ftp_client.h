@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 
+#include "background_task.h"
 #include "errors.h"
 #include "ftp_client.h"
 
@@ -43,7 +43,7 @@ class CurlFtpClient : public FtpClient {
     CurlFtpClient& operator=(const CurlFtpClient&) = delete;
 
     void execute(std::string_view operation) override;
-    bool busy() const override { return busy_.load(std::memory_order_acquire); }
+    bool busy() const override { return worker_.busy(); }
     void checkResult() override;
     std::string getChunk(size_t maxChars) override;
 
@@ -65,8 +65,7 @@ class CurlFtpClient : public FtpClient {
     void run(const Request& request, const Login& login);
 
     std::unique_ptr<Session> session_;  // used by the worker only
-    std::thread worker_;
-    std::atomic<bool> busy_{false};
+    BackgroundTask worker_;
     std::atomic<bool> abort_{false};
     std::mutex mutex_;  // guards the two results below
     std::optional<RuntimeError> failure_;

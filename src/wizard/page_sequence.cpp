@@ -1,6 +1,5 @@
 #include "page_sequence.h"
 
-#include "delivery/channels.h"
 #include "intranet/intranet_publish.h"
 #include "intranet/intranet_store.h"
 #include "language_switch.h"
@@ -11,6 +10,7 @@
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/steps.h"
+#include "wizard/delivery/channels.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -1,7 +1,5 @@
 #include "wizard_window.h"
 
-#include "delivery/channels.h"
-#include "delivery/delivery_events.h"
 #include "finish.h"
 #include "intranet/index_pages.h"
 #include "intranet/intranet_publish.h"
@@ -22,6 +20,8 @@
 #include "platform/steps.h"
 #include "settings/settings.h"
 #include "window_host.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/delivery/delivery_events.h"
 
 namespace varmio {
 

@@ -1,17 +1,17 @@
 // FTP delivery against a real server on 127.0.0.1: the transfer control's one operation at a
-// time, a server that is not there, and reading listings. (Listing, browsing and sending through
-// the pages are checked by the end-to-end FTP scripts.)
+// time, a send plan's progress, and reading listings. (Listing, browsing, sending and failing
+// through the pages are checked by the end-to-end FTP scripts.)
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <memory>
-#include <thread>
 
+#include "delivery/ftp_runner.h"
+#include "platform/background_task.h"
 #include "platform/curl_ftp_client.h"
-#include "support/wizard/harness.h"
+#include "support/temp_dir.h"
 #include "test_servers.h"
-#include "wizard/page_sequence.h"
 
 namespace varmio::test {
 namespace {
@@ -23,56 +23,33 @@ class FtpDeliveryTest : public ::testing::Test {
     void SetUp() override {
         fs::create_directories(root() + "/a/b");
         fs::create_directories(root() + "/c");
-        writeFile(root() + "/readme.txt", "not a folder");
+        std::ofstream(root() + "/readme.txt") << "not a folder";
+        std::ofstream(local() + "one.txt") << "one";
+        std::ofstream(local() + "two.txt") << "twotwo";
         server_ = std::make_unique<ScriptServer>("ftp_server.py", root());
-        fs::copy_file(std::string(VARMIO_SOURCE_DIR) + "/data/qdrn.sec", h.home() + "/qdrn.sec");
-        writeFile(h.work() + "/one.txt", "one");
-        writeFile(h.work() + "/two.txt", "two");
-        ASSERT_TRUE(h.start(h.work() + "/one.txt " + h.work() + "/two.txt"));
     }
 
     std::string root() const { return (serverFiles_.path() / "root").string(); }
-    WizardWindow& w() { return h.window(); }
-    std::string message() { return h.dialogs.shown.empty() ? "" : h.dialogs.shown.back(); }
-
-    // From the files page, through a quick page, to the FTP login page.
-    void openFtpPage(const std::string& password = "secret", int port = 0) {
-        cmd_next_Click(w());
-        w().chk_cmpHTML.setValue(1);
-        w().chk_mkHTMLtgs.setValue(0);
-        cmd_next_Click(w());
-        cmd_next_Click(w());
-        ASSERT_TRUE(w().frm_export_1.visible);
-        w().cmd_ftp.userClick();
-        w().txt_FTP_Serv.text = "127.0.0.1:" + std::to_string(port ? port : server_->port());
-        w().txt_FTP_User.text = "guest";
-        w().txt_FTP_Pass.text = password;
-        w().txt_FTP_Path.text = "";
+    std::string local() const { return localFiles_.path().string() + "/"; }
+    FtpLogin login() const {
+        return {"ftp://127.0.0.1:" + std::to_string(server_->port()), "guest", "secret"};
     }
 
     TempDir serverFiles_;
+    TempDir localFiles_;
     std::unique_ptr<ScriptServer> server_;
-    WizardHarness h;  // goes first, so the client says goodbye to a running server
 };
-
-TEST_F(FtpDeliveryTest, UnreachableServerFailsWithAMessage) {
-    openFtpPage("secret", closedPort());
-    cmd_next_Click(w());
-    EXPECT_EQ(message().rfind("Couldn't connect to server", 0), 0u) << message();
-    EXPECT_TRUE(w().frm_ftp.visible);
-    EXPECT_FALSE(w().frm_ftp_2.visible);
-}
 
 TEST_F(FtpDeliveryTest, ClientRunsOneOperationAtATime) {
     CurlFtpClient ftp;
-    ftp.remoteHost = "ftp://127.0.0.1:" + std::to_string(server_->port());
+    ftp.remoteHost = login().host;
     ftp.userName = "guest";
     ftp.password = "secret";
     auto finish = [&] {
-        while (ftp.busy())
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        pollWhile([&] { return ftp.busy(); }, [] {});
         ftp.checkResult();
     };
+    server_->pause(true);  // the first operation waits for the server's greeting meanwhile
     ftp.execute("CD a/");
     try {
         ftp.execute("DIR *");
@@ -80,17 +57,33 @@ TEST_F(FtpDeliveryTest, ClientRunsOneOperationAtATime) {
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), 35764);
     }
+    server_->pause(false);
     finish();
     ftp.execute("DIR *");
     finish();
     EXPECT_EQ(ftp.getChunk(65000), "./\r\n../\r\nb/\r\n");
 
-    ftp.execute("PUT " + h.work() + "/none.txt none.txt");
+    ftp.execute("PUT " + local() + "none.txt none.txt");
     EXPECT_THROW(finish(), RuntimeError);
     ftp.execute("DIR *");
     finish();
     EXPECT_EQ(ftp.getChunk(65000), "./\r\n../\r\na/\r\nc/\r\nreadme.txt\r\n")
         << "a failure drops the connection and its folder";
+}
+
+TEST_F(FtpDeliveryTest, SendReportsItsProgress) {
+    CurlFtpClient ftp;
+    std::vector<std::string> seen;
+    const FtpRunHooks hooks{[] {},
+                            {},
+                            [&](const FtpProgress& p) {
+                                seen.push_back(std::to_string(p.file) + "/" +
+                                               std::to_string(p.files) + ":" +
+                                               std::to_string(p.bytes));
+                            }};
+    const std::vector<FileRow> rows{{local(), "one.txt", " "}, {local(), "two.txt", " "}};
+    runFtpPlan(ftp, ftpSendPlan({login(), "a/", rows, true, local(), std::nullopt}), hooks);
+    EXPECT_EQ(seen, (std::vector<std::string>{"1/3:3", "2/3:9", "3/3:27"}));
 }
 
 TEST(FtpListing, ReadsUnixAndDosListings) {

@@ -55,6 +55,10 @@ ScriptServer::~ScriptServer() {
     stop();
 }
 
+void ScriptServer::pause(bool paused) {
+    ::kill(pid_, paused ? SIGSTOP : SIGCONT);
+}
+
 void ScriptServer::stop() {
     if (pid_ <= 0) return;
     ::kill(pid_, SIGTERM);

@@ -19,6 +19,8 @@ class ScriptServer {
     ScriptServer& operator=(const ScriptServer&) = delete;
 
     int port() const { return port_; }
+    // A paused server still takes connections but answers nothing until it goes on.
+    void pause(bool paused);
 
   private:
     void stop();

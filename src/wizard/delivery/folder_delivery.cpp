@@ -1,8 +1,9 @@
-#include "delivery/channels.h"
-#include "delivery/delivery_events.h"
-#include "delivery/delivery_messages.h"
-#include "platform/files.h"
+#include "delivery/folder_copy.h"
 #include "platform/steps.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/delivery/delivery_events.h"
+#include "wizard/delivery/failure_text.h"
+#include "wizard/file_rows.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 
@@ -23,13 +24,8 @@ void folderCopy(WizardWindow& w) {
     try {
         // Large files take a while: the working indicator shows, the window repaints between them.
         WizardWindow::Working working(w, "PROSESSING");
-        for (int i = 1; i <= w.lvwFiles.count(); ++i) {
-            const ListItem row = w.lvwFiles.row(i);
-            if (row.subItem(2) != " ") continue;
-            // The target text is used as typed: a final separator just doubles.
-            copyFile(row.text + row.subItem(1), w.txt_UNC_NAME.text + "/" + row.subItem(1));
-            w.host().doEvents();
-        }
+        runCopyPlan(folderCopyPlan(fileRows(w.lvwFiles), w.txt_UNC_NAME.text),
+                    [&] { w.host().doEvents(); });
     } catch (const std::exception& e) {
         w.MsgBox(failureText(w, "UNC_SEND_FAILED", e));
         return;

@@ -1,8 +1,10 @@
-#include "delivery/channels.h"
+#include "delivery/send_report.h"
 #include "page/page_generator.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/steps.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/file_rows.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
@@ -14,7 +16,7 @@ namespace {
 bool fillSendReport(WizardWindow& w, TextBox& report) {
     report.text.clear();
     try {
-        report.text += sendReport(w);
+        report.text += sendReport(fileRows(w.lvwFiles), {w.GetText("BYTES"), w.GetText("CREATED")});
         return true;
     } catch (const RuntimeError& e) {
         if (e.number() != errnum::kFileNotFound && e.number() != errnum::kPathNotFound) return true;

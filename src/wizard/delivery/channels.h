@@ -2,13 +2,11 @@
 
 #include <string>
 
+#include "delivery/mail_message.h"  // validMailRecipient, which the Next button checks first
+
 namespace varmio {
 
 class WizardWindow;
-
-// The send report: one line per file row with its path, size and time stamp. Throws when a
-// listed file does not exist.
-std::string sendReport(const WizardWindow& w);
 
 // Opening a channel page from the delivery page.
 void cmd_ftp_Click(WizardWindow& w);
@@ -21,9 +19,7 @@ bool ftpLoginComplete(const WizardWindow& w);
 bool ftpFolderListing(WizardWindow& w, const std::string& folder);
 void ftpSend(WizardWindow& w);
 
-// Mail: the recipient holds an "@" somewhere; open a session (true when open), send one message,
-// close the session.
-bool validMailRecipient(const std::string& recipient);
+// Mail: open a session (true when open), send one message, close the session.
 bool mailLogon(WizardWindow& w);
 void mailSend(WizardWindow& w);
 void mailLogoff(WizardWindow& w);

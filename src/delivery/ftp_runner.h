@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ftp_plan.h"
+
+namespace varmio {
+
+class FtpClient;
+
+// After upload `file` of `files` in a plan: `bytes` uploaded so far.
+struct FtpProgress {
+    size_t file = 0;
+    size_t files = 0;
+    std::uintmax_t bytes = 0;
+};
+
+struct FtpRunHooks {
+    std::function<void()> poll;  // between looks at the busy control: the window's events
+    std::function<void(const std::string&)> folder;    // each sub-folder a listing finds
+    std::function<void(const FtpProgress&)> progress;  // optional
+};
+
+// Waits until the control is no longer busy.
+void waitForFtp(FtpClient& ftp, const std::function<void()>& poll);
+
+// Runs the plan's steps in order. The first failure is thrown (the control's RuntimeError with
+// its description and number) and the steps after it do not run; sub-folders found before a
+// listing turned out incomplete have been handed over already.
+void runFtpPlan(FtpClient& ftp, const FtpPlan& plan, const FtpRunHooks& hooks);
+
+}  // namespace varmio

@@ -1,0 +1,127 @@
+#include "delivery/ftp_folders.h"
+#include "delivery/ftp_plan.h"
+#include "delivery/ftp_runner.h"
+#include "platform/basic_text.h"
+#include "platform/ftp_client.h"
+#include "platform/random.h"
+#include "platform/steps.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/delivery/delivery_events.h"
+#include "wizard/delivery/failure_text.h"
+#include "wizard/file_rows.h"
+#include "wizard/window_host.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio {
+
+namespace {
+
+enum class Flicker { Off, On };
+
+int randomColour(WizardWindow& w) {
+    int colour = 0;
+    for (int i = 0; i < 3; ++i)
+        colour = colour << 8 | static_cast<int>(roundHalfEven(w.random().Rnd() * 255));
+    return colour;
+}
+
+// The transfer control works in the background; the window keeps handling its events while we
+// wait. During a send the working indicator changes colour on every poll, to show it is alive.
+std::function<void()> whileWaiting(WizardWindow& w, Flicker flicker) {
+    return [&w, flicker] {
+        if (flicker == Flicker::On) w.frm_Working.backColor = randomColour(w);
+        w.host().doEvents();
+    };
+}
+
+FtpLogin login(const WizardWindow& w) {
+    return {w.txt_FTP_Serv.text, w.txt_FTP_User.text, w.txt_FTP_Pass.text};
+}
+
+void addFolderRow(WizardWindow& w, std::string text) {
+    w.ftp_tree.add(std::move(text)).icon = list_image::kFolder;
+}
+
+}  // namespace
+
+bool ftpLoginComplete(const WizardWindow& w) {
+    return login(w).complete();
+}
+
+bool ftpFolderListing(WizardWindow& w, const std::string& folder) {
+    try {
+        w.mousePointer = kHourglassPointer;
+        waitForFtp(w.ftp(), whileWaiting(w, Flicker::Off));
+        w.ftp_tree.clear();
+        w.cmd_next.enabled = false;
+        if (folder != w.txt_FTP_Path.text) w.txt_FTP_Path.text += folder;
+        const std::string path = w.txt_FTP_Path.text;
+        if (!path.empty()) addFolderRow(w, std::string(kBackRow));
+        runFtpPlan(w.ftp(), ftpListingPlan(login(w), path, w.programFolder()),
+                   {whileWaiting(w, Flicker::Off),
+                    [&](const std::string& row) { addFolderRow(w, row); },
+                    {}});
+        w.cmd_next.enabled = true;
+        w.mousePointer = kDefaultPointer;
+        return true;
+    } catch (const std::exception& e) {
+        w.MsgBox(errorDescription(e));
+        tryStep([&] { w.ftp().execute("CLOSE"); });
+        w.mousePointer = kDefaultPointer;
+        w.cmd_next.enabled = true;
+        return false;
+    }
+}
+
+void ftpSend(WizardWindow& w) {
+    try {
+        w.cmd_next.enabled = false;
+        waitForFtp(w.ftp(), whileWaiting(w, Flicker::On));
+        FtpSendInput input{
+            login(w), w.txt_FTP_Path.text, fileRows(w.lvwFiles), w.chk_fls_ftp.ticked(),
+            w.TmpFol, std::nullopt};
+        if (w.isHTML != 0) input.pageFile = w.cmb_htmlfile.text;
+        runFtpPlan(w.ftp(), ftpSendPlan(input), {whileWaiting(w, Flicker::On), {}, {}});
+        w.MsgBox(w.GetText("FTP_SEND_SUCCESS"));
+        w.cmd_next.enabled = true;
+    } catch (const std::exception& e) {
+        w.MsgBox(failureText(w, "FTP_SEND_FAILED", e));
+        w.cmd_next.enabled = true;
+    }
+}
+
+void ftp_tree_DblClick(WizardWindow& w) {
+    ListItem* row = w.ftp_tree.selectedItem();
+    if (!row) return;
+    const std::string text = row->text;
+    w.ftp_tree.enabled = false;
+    if (isBackRow(text)) {
+        w.txt_FTP_Path.text = parentPath(w.txt_FTP_Path.text);
+        ftpFolderListing(w, w.txt_FTP_Path.text);
+    } else {
+        ftpFolderListing(w, text);
+    }
+    w.ftp_tree.enabled = true;
+}
+
+void txt_FTP_Path_KeyPress(WizardWindow& w, int& keyAscii) {
+    if (keyAscii != kEnterKey) return;
+    w.cmd_next.enabled = false;
+    if (!ftpLoginComplete(w)) {
+        w.MsgBox(w.GetText("NOT_VALID_FTP_CFG"));
+        return;
+    }
+    w.frm_ftp_2.visible = true;
+    tryStep([&] { w.cmd_next.caption = w.GetText("SEND"); });
+    ftpFolderListing(w, w.txt_FTP_Path.text);
+    w.cmd_next.enabled = true;
+}
+
+void cmd_gettree_Click(WizardWindow& w) {
+    tryStep([&] { waitForFtp(w.ftp(), whileWaiting(w, Flicker::Off)); });
+    w.cmd_next.enabled = false;
+    ftpFolderListing(w, w.txt_FTP_Path.text);
+    w.cmd_next.enabled = true;
+}
+
+}  // namespace varmio

@@ -1,0 +1,70 @@
+#include "delivery/mail_message.h"
+#include "platform/mail_system.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/delivery/failure_text.h"
+#include "wizard/file_rows.h"
+#include "wizard/history.h"
+#include "wizard/window_host.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio {
+
+namespace {
+
+void rebuildFromHistory(WizardWindow& w, ComboBox& box, std::string_view history) {
+    box.clear();
+    box.fillFromList(w.config(history));
+}
+
+}  // namespace
+
+bool mailLogon(WizardWindow& w) {
+    try {
+        if (w.mail().logon() != 0) {
+            w.MsgBox(w.GetText("MAPI_SEND_FAILED") + " (No_MAPI_Client [000000])");
+            return false;
+        }
+        if (w.mailSessionOpen) {
+            w.MsgBox("Session already established");
+            return false;
+        }
+        w.mailSessionOpen = true;
+        return true;
+    } catch (const std::exception& e) {
+        w.MsgBox(failureText(w, "MAPI_SEND_FAILED", e));
+        return false;
+    }
+}
+
+void mailSend(WizardWindow& w) {
+    if (!validMailRecipient(w.txt_MAIL_RECIP.text)) {
+        w.MsgBox(w.GetText("NOTVALIDEMAIL"));
+        return;
+    }
+    try {
+        const MailMessage message = mailMessage(w.txt_MAIL_RECIP.text, w.txt_MAIL_CAP.text,
+                                                w.txt_MAIL_MESS.text, fileRows(w.lvwFiles));
+        {
+            // Large attachments take a while: the working indicator says why nothing else can be
+            // done meanwhile.
+            WizardWindow::Working working(w, "PROSESSING");
+            sendMail(w.mail(), message, [&] { w.host().doEvents(); });
+        }
+
+        appendNonEmptyToHistory(w.settings(), "txt_MAIL_CAP", message.subject, Compare::Exact);
+        appendNonEmptyToHistory(w.settings(), "txt_MAIL_RECIP", message.recipient, Compare::Exact);
+        rebuildFromHistory(w, w.txt_MAIL_CAP, "txt_MAIL_CAP");
+        rebuildFromHistory(w, w.txt_MAIL_RECIP, "txt_MAIL_RECIP");
+        w.txt_MAIL_MESS.text.clear();
+    } catch (const std::exception& e) {
+        w.MsgBox(failureText(w, "MAPI_SEND_FAILED", e));
+        return;
+    }
+    w.MsgBox(w.GetText("MAPI_SEND_SUCCESS"));
+}
+
+void mailLogoff(WizardWindow& w) {
+    w.mailSessionOpen = false;
+}
+
+}  // namespace varmio
