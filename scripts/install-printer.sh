@@ -44,7 +44,9 @@ fi
 for program in varmio-printer-backend varmio-printer-agent varmio-wizard varmpdf; do
     [[ -x $bin/$program ]] || die "$bin/$program is missing: build first (scripts/run-wizard.sh)"
 done
-lpstat -r >/dev/null 2>&1 || die "CUPS is not running (start it: systemctl start cups)"
+# lpstat -r says so but succeeds either way.
+[[ $(LC_ALL=C lpstat -r 2>/dev/null) == "scheduler is running" ]] ||
+    die "CUPS is not running (start it: systemctl start cups)"
 
 # CUPS runs a backend as root only when no one else may execute it.
 install -d -m 0755 "$serverbin/backend" "$autostart"

@@ -159,6 +159,7 @@ def test_agent(sb):
     check(sb.jobs() == [] and len(listed_rows(out)) == 2, f"both jobs opened: {out}")
     check_run(sb, out, "pdf")
     check(sb.run([sb.bin / "varmpdf"]).returncode == 0, "varmpdf finds tmp.pdf")
+    check(sb.agent("--once").wait(timeout=30) == 0, "--once on an empty queue ends")
 
 
 def start_cupsd(sb):

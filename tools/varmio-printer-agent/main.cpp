@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -69,7 +70,7 @@ int runAgent(Settings& settings, const QCommandLineParser& parser) {
         return 1;
     }
     Agent agent(settings, folders, base, options);
-    agent.start();
+    QTimer::singleShot(0, &agent, &Agent::start);  // inside the event loop, which --once quits
     return QCoreApplication::exec();
 }
 
