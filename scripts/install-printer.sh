@@ -11,11 +11,14 @@
 #   $VARMIO_AUTOSTART/varmio-printer-agent.desktop   starts the agent at every login
 #                                          (VARMIO_AUTOSTART: /etc/xdg/autostart)
 #   the queue "Varmio" on the CUPS that CUPS_SERVER names (the system's when unset)
-# The programs come from VARMIO_BIN (default: build/bin of this checkout). Removing keeps jobs
-# that still wait in the spool.
+# The programs come from VARMIO_BIN (default: build/bin of this checkout, else the folder of an
+# installed varmio-wizard). Removing keeps jobs that still wait in the spool.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 bin=${VARMIO_BIN:-$source_dir/build/bin}
+if [[ -z ${VARMIO_BIN:-} && ! -x $bin/varmio-printer-backend ]] && command -v varmio-wizard >/dev/null; then
+    bin=$(dirname "$(command -v varmio-wizard)")
+fi
 serverbin=${CUPS_SERVERBIN:-/usr/lib/cups}
 spool=${VARMIO_SPOOL:-/var/spool/varmio}
 autostart=${VARMIO_AUTOSTART:-/etc/xdg/autostart}
