@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth xdg-utils fonts-dejavu-core
     python3-pyftpdlib python3-aiosmtpd
+    cups-daemon cups-client cups-filters libpoppler-qt6-dev poppler-utils
 )
 
 missing=()

@@ -27,6 +27,12 @@ std::string defaultProgramFolder(const SystemInfo& system) {
     return dataHome(system) + "/varmio";
 }
 
+std::string windowsFolder(const SystemInfo& system) {
+    std::string windir = system.environment("WINDIR");
+    return (windir.empty() || windir == "\\" || windir == "/") ? defaultWindowsFolder(system)
+                                                               : windir;
+}
+
 std::string programFolder(const SystemInfo& system) {
     std::string home = system.environment("VARMIO_HOME");
     return withoutFinalSeparator(home.empty() ? defaultProgramFolder(system) : home);

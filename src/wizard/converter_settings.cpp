@@ -6,44 +6,16 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/steps.h"
+#include "printer/hand_over.h"
 #include "wizard_window.h"
 
 namespace varmio {
 
-namespace {
-
-// The printer side may end its lines with CR LF, CR or LF.
-std::vector<std::string> readAnyLines(const std::string& file) {
-    const std::string all = readFileText(file).value_or("");
-    std::vector<std::string> lines;
-    std::string current;
-    for (size_t i = 0; i < all.size(); ++i) {
-        char c = all[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(current));
-            current.clear();
-            if (c == '\r' && i + 1 < all.size() && all[i + 1] == '\n') ++i;
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty()) lines.push_back(std::move(current));
-    return lines;
-}
-
-}  // namespace
-
 bool readConverterSettings(WizardWindow& w, const std::string& file, ConverterOutput& out) {
     if (!fileExists(file)) return false;
-    bool reading = false;
-    for (const std::string& line : readAnyLines(file)) {
-        if (!reading) {
-            reading = lcase(line) == "[settings]";
-            continue;
-        }
-        std::string key = lcase(ltrim(line).substr(0, 3));
-        size_t eq = line.find('=');
-        std::string value = trim(eq == std::string::npos ? line : line.substr(eq + 1));
+    auto lines = hand_over::converterSettingsLines(readFileText(file).value_or(""));
+    if (!lines) return false;
+    for (auto& [key, value] : *lines) {
         double number = Val(value);
         tryStep([&] {
             if (key == "gif") {
@@ -66,7 +38,7 @@ bool readConverterSettings(WizardWindow& w, const std::string& file, ConverterOu
             }
         });
     }
-    return reading;
+    return true;
 }
 
 std::string pageImageName(long long page, const std::string& endPack) {

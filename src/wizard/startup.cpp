@@ -247,10 +247,7 @@ void Form_Load(WizardWindow& w) {
     tryStep([&] { w.txt_UNC_NAME.text = w.dir_UNC.path(); });
     tryStep([&] { w.centre(w.host().screenWidth(), w.host().screenHeight()); });
     tryStep([&] {
-        std::string windir = w.system().environment("WINDIR");
-        w.WFol = (windir.empty() || windir == "\\" || windir == "/")
-                     ? defaultWindowsFolder(w.system())
-                     : windir;
+        w.WFol = windowsFolder(w.system());
         w.TmpFol = w.programFolder() + "/tmp";
         if (!folderExists(w.TmpFol)) makeFolder(w.TmpFol);
     });
