@@ -48,6 +48,7 @@ class FormBinder {
     // Qt reads "&" in button texts as the mnemonic mark; the window code means a plain "&".
     static QString escapeMnemonic(std::string_view caption);
 
+    // One control and its widget; a class for each kind of widget, in bindings/.
     class Binding;
 
   private:

@@ -81,16 +81,19 @@ MainWindow::MainWindow(WizardWindow& model, QtWindowHost& host)
         logo->setPixmap(logoPixmap(index, kLogoSize, devicePixelRatioF()));
     }
 
-    indentLikeCheckBox(*ui_->lab_html_file, *ui_->chk_HTMLhead);
-    alignWithFirstLine(*ui_->lab_mail_mess, *ui_->txt_MAIL_MESS);
-    alignWithFirstLine(*ui_->lab_sndfls_mail, *ui_->txt_sndfls_mail);
+    const Ui::Html2Page& html2 = ui_->frm_html_2->ui;
+    indentLikeCheckBox(*html2.lab_html_file, *html2.chk_HTMLhead);
+    const Ui::MailPage& mail = ui_->frm_mail->ui;
+    alignWithFirstLine(*mail.lab_mail_mess, *mail.txt_MAIL_MESS);
+    alignWithFirstLine(*mail.lab_sndfls_mail, *mail.txt_sndfls_mail);
     // The folder list's first row sits as deep as the first line of the report beside it.
-    alignWithFirstLine(*ui_->lab_4, *ui_->txt_sndfls_unc);
+    alignWithFirstLine(*ui_->frm_unc->ui.lab_4, *ui_->frm_unc->ui.txt_sndfls_unc);
 
     // Files can be dropped onto the file list.
-    ui_->lvwFiles->setAcceptDrops(true);
-    ui_->lvwFiles->viewport()->setAcceptDrops(true);
-    ui_->lvwFiles->viewport()->installEventFilter(this);
+    QTreeWidget* files = ui_->frm_files->ui.lvwFiles;
+    files->setAcceptDrops(true);
+    files->viewport()->setAcceptDrops(true);
+    files->viewport()->installEventFilter(this);
 
     binder_ = std::make_unique<FormBinder>(
         model_, *this, [this](const std::function<void()>& action) { return runner_.run(action); });
@@ -167,7 +170,7 @@ bool MainWindow::isUserInputForMe(QObject* watched, QEvent* event) const {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (busy() && isUserInputForMe(watched, event)) return true;
 
-    if (watched == ui_->lvwFiles->viewport()) {
+    if (watched == ui_->frm_files->ui.lvwFiles->viewport()) {
         switch (event->type()) {
             case QEvent::DragEnter:
             case QEvent::DragMove: {

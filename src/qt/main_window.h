@@ -20,7 +20,8 @@ class WorkingIndicator;
 
 // The wizard window frm_wizard on the desktop. Every page frame sits in one place of the page
 // area and shows when its frame is visible; the logo pictures share the left column the same
-// way. Widgets are bound to the model's controls by name (see FormBinder).
+// way. Each page frame is a Designer form of its own (pages/). Widgets are bound to the model's
+// controls by name (see FormBinder).
 class MainWindow : public QMainWindow, public BoundWindow {
     Q_OBJECT
 

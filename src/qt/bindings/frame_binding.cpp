@@ -1,0 +1,17 @@
+#include "bindings/frame_binding.h"
+
+#include <QGroupBox>
+
+#include "wizard/controls.h"
+
+namespace varmio {
+
+void FrameBinding::sync() {
+    syncState();
+    if (auto* box = qobject_cast<QGroupBox*>(widget_)) {
+        const QString title = FormBinder::escapeMnemonic(control_.caption);
+        if (box->title() != title) box->setTitle(title);
+    }
+}
+
+}  // namespace varmio
