@@ -3,10 +3,6 @@
 #include "delivery/channels.h"
 #include "delivery/delivery_events.h"
 #include "finish.h"
-#include "intranet/index_pages.h"
-#include "intranet/intranet_publish.h"
-#include "intranet/intranet_store.h"
-#include "intranet/intranet_tree.h"
 #include "language_switch.h"
 #include "page/file_list.h"
 #include "page/link_dialog.h"
@@ -22,6 +18,10 @@
 #include "platform/steps.h"
 #include "settings/settings.h"
 #include "window_host.h"
+#include "wizard/intranet/index_pages.h"
+#include "wizard/intranet/intranet_publish.h"
+#include "wizard/intranet/intranet_store.h"
+#include "wizard/intranet/intranet_tree.h"
 
 namespace varmio {
 

@@ -1,24 +1,36 @@
-// Reading the intranet tree from damaged records must end.
+// The intranet tree as the records give it, level by level.
+#include "intranet/intranet_nodes.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
-#include "support/wizard/harness.h"
+#include "support/temp_dir.h"
 
-namespace varmio::test {
+namespace varmio {
 namespace {
 
+void put(const std::filesystem::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::vector<std::string> texts(const std::vector<IntranetNode>& nodes) {
+    std::vector<std::string> out;
+    for (const IntranetNode& node : nodes)
+        out.push_back(node.text);
+    return out;
+}
+
 TEST(IntranetTree, ARecordNamingItsOwnFolderIsReadOnce) {
-    WizardHarness h;
-    const std::string root = h.work() + "/intra";
-    std::filesystem::create_directories(root);
-    h.setConfig("MYINTRA", "Intranet\xFE" + root + "\xFE\xFF");
+    const TempDir dir;
     // No key and no folder: the project's folder is the folder the record lies in.
-    writeFile(root + "/loop.FNI", "\r\nLoop\r\nroot\r\n\r\n");
-    writeFile(root + "/dot.FNI", "uniquekey:Dot!X\r\nDot\r\nroot\r\n.\r\n");
-    ASSERT_TRUE(h.start("/intraman"));
-    EXPECT_EQ(h.window().tvwIntra.count(), 3) << "the root and each record once";
+    put(dir.path() / "loop.FNI", "\r\nLoop\r\nroot\r\n\r\n");
+    put(dir.path() / "dot.FNI", "uniquekey:Dot!X\r\nDot\r\nroot\r\n.\r\n");
+    NodeKeys keys({"root"});
+    EXPECT_EQ(texts(projectLevels(dir.path().string(), keys)),
+              (std::vector<std::string>{"Dot", "Loop"}));
 }
 
 }  // namespace
-}  // namespace varmio::test
+}  // namespace varmio

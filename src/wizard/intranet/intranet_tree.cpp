@@ -1,6 +1,7 @@
 #include "intranet_tree.h"
 
-#include "intranet_page.h"
+#include "intranet/intranet_list.h"
+#include "intranet/intranet_records.h"
 #include "intranet_store.h"
 #include "page/page_generator.h"
 #include "platform/files.h"

@@ -4,6 +4,8 @@
 
 #include "delivery/delivery_messages.h"
 #include "index_pages.h"
+#include "intranet/intranet_disk.h"
+#include "intranet/intranet_records.h"
 #include "intranet_page.h"
 #include "intranet_store.h"
 #include "page/page_generator.h"
@@ -11,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/random.h"
 #include "platform/steps.h"
+#include "wizard/file_rows.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
@@ -93,30 +96,22 @@ void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
     std::string target, folderName;
     if (!replacing) {
         errors.ignoreFromNowOn();
-        errors.run([&] {
-            if (IntraPath.empty()) throw RuntimeError(errnum::kPathNotFound, "Path not found");
-            if (!folderExists(IntraPath)) makeFolders(IntraPath);
-        });
+        errors.run([&] { ensureFolder(IntraPath); });
         errors.run([&] { GenerateMainIndex(w); });
         errors.run([&] {
-            folderName = documentFolderName(w.random());
-            while (folderExists(joinPath(IntraPath, folderName)))
-                folderName = documentFolderName(w.random());
+            folderName = freeDocumentFolderName(IntraPath, w.random());
             target = joinPath(IntraPath, folderName);
-            makeFolder(target);
+            makeDocumentFolder(target);
         });
     } else {
         // The old files go only now that the new title is confirmed.
         target = documentFolder;
-        errors.run([&] {
-            if (fileExists(IntraPath))
-                deleteMatching(IntraPath.substr(0, IntraPath.rfind('/')), "*");
-        });
+        errors.run([&] { clearDocumentFolder(IntraPath); });
     }
 
-    for (const ListItem& row : w.lvwFiles.rows) {
-        if (row.subItem(2) != " ") continue;
-        errors.run([&] { copyFile(row.text + row.subItem(1), joinPath(target, row.subItem(1))); });
+    for (const FileRow& row : fileRows(w.lvwFiles)) {
+        if (row.mark != " ") continue;
+        errors.run([&] { publishFile(target, row); });
     }
 
     if (replacing) {
