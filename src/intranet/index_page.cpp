@@ -1,5 +1,7 @@
 #include "index_page.h"
 
+#include "confined_path.h"
+#include "intranet_disk.h"
 #include "intranet_records.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -24,10 +26,12 @@ std::string lastCharacters(const std::string& text, size_t count) {
 
 }  // namespace
 
-std::string placeBackgroundImage(const std::string& folder, const std::string& image) {
+std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+                                 const std::string& image) {
     std::string extension;
     if (image.empty()) {
-        tryStep([&] { deleteMatching(folder, "$$bgimg.*"); });
+        for (const std::string& name : listFiles(folder, "$$bgimg.*"))
+            tryStep([&] { deleteFile(confinedPath(root, joinPath(folder, name))); });
         return extension;
     }
     // Three-letter extensions, then four-letter ones; a name that fits both is copied twice.
@@ -35,7 +39,9 @@ std::string placeBackgroundImage(const std::string& folder, const std::string& i
         const size_t n = image.size();
         if (n <= length || image[n - length - 1] != '.') continue;
         extension = image.substr(n - length);
-        tryStep([&] { copyFile(image, joinPath(folder, "$$bgimg." + extension)); });
+        tryStep([&] {
+            replaceByCopy(image, confinedPath(root, joinPath(folder, "$$bgimg." + extension)));
+        });
     }
     return extension;
 }
@@ -75,15 +81,11 @@ std::string indexPage(const std::string& folder, const std::string& treePath,
     return page;
 }
 
-void writeIndexPage(const std::string& folder, const std::string& treePath,
+void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
                     const IndexPageSettings& settings) {
-    const std::string extension = placeBackgroundImage(folder, settings.backgroundImage);
+    const std::string extension = placeBackgroundImage(root, folder, settings.backgroundImage);
     const std::string page = indexPage(folder, treePath, settings, extension);
-    tryStep([&] {
-        LineWriter out(joinPath(folder, "index.html"));
-        out.write(page);
-        out.close();
-    });
+    tryStep([&] { writeFileAtomically(confinedPath(root, joinPath(folder, "index.html")), page); });
 }
 
 }  // namespace varmio

@@ -18,16 +18,17 @@ struct IndexPageSettings {
 
 // Copies the background picture beside the page as "$$bgimg." + its extension, or deletes the
 // copies when there is none; returns the extension the page names.
-std::string placeBackgroundImage(const std::string& folder, const std::string& image);
+std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+                                 const std::string& image);
 
 // The bytes of the page of `folder`: the projects of its records, then its documents.
 // `treePath` is the folder's path in the tree (node texts joined by "\").
 std::string indexPage(const std::string& folder, const std::string& treePath,
                       const IndexPageSettings& settings, const std::string& extension);
 
-// Places the background picture and writes "index.html" in `folder`; a page that cannot be
-// written is left out.
-void writeIndexPage(const std::string& folder, const std::string& treePath,
+// Places the background picture and writes "index.html" in `folder`, the intranet `root` or a
+// folder inside it; a page that cannot be written is left out.
+void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
                     const IndexPageSettings& settings);
 
 }  // namespace varmio

@@ -37,7 +37,7 @@ NodeKeys::NodeKeys(const std::vector<std::string>& keys) {
 
 bool NodeKeys::join(const IntranetNode& node) {
     const std::string key = lcase(node.key);
-    if (!node.parentKey.empty() && !keys_.contains(lcase(node.parentKey))) return false;
+    if (node.parentKey.empty() || !keys_.contains(lcase(node.parentKey))) return false;
     if (key.empty()) return true;
     return keys_.insert(key).second;
 }

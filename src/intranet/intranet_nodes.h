@@ -37,7 +37,8 @@ std::vector<IntranetNode> documentNodes(const std::string& PathToRead);
 class NodeKeys {
   public:
     explicit NodeKeys(const std::vector<std::string>& keys);
-    // A node joins below a node already there, under a key not yet taken; joining takes it.
+    // A node joins below a node already there (a record whose parent key names none, or is
+    // empty, is left out), under a key not yet taken; joining takes the key.
     bool join(const IntranetNode& node);
 
   private:

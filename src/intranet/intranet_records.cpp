@@ -1,5 +1,6 @@
 #include "intranet_records.h"
 
+#include "confined_path.h"
 #include "platform/basic_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -63,10 +64,9 @@ std::string recordText(const std::vector<std::string>& lines) {
     return text;
 }
 
-void writeRecord(const std::string& file, const std::vector<std::string>& lines) {
-    LineWriter out(file);
-    out.write(recordText(lines));
-    out.close();
+void writeRecord(const std::string& root, const std::string& file,
+                 const std::vector<std::string>& lines) {
+    writeFileAtomically(confinedPath(root, file), recordText(lines));
 }
 
 std::vector<ProjectRecord> readProjectRecords(const std::string& folder) {

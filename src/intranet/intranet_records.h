@@ -37,8 +37,9 @@ std::string findRecord(const std::string& path);
 std::vector<std::string> readRecord(const std::string& file);
 // A record's bytes: each line ended by CR LF.
 std::string recordText(const std::vector<std::string>& lines);
-// Writes a record, replacing the file.
-void writeRecord(const std::string& file, const std::vector<std::string>& lines);
+// Writes a record inside the intranet `root`, replacing the file in one step.
+void writeRecord(const std::string& root, const std::string& file,
+                 const std::vector<std::string>& lines);
 
 // The records of a folder in listing order; a record that cannot be read is left out.
 std::vector<ProjectRecord> readProjectRecords(const std::string& folder);

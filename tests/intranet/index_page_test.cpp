@@ -68,18 +68,31 @@ TEST_F(IndexPageTest, BackgroundPictureIsCopiedBesideThePage) {
     put(gif, "GIF");
     put(jpeg, "JPEG");
     settings.backgroundImage = gif;
-    writeIndexPage(folder, "Intranet", settings);
+    writeIndexPage(folder, folder, "Intranet", settings);
     EXPECT_EQ(readFileText(folder + "/$$bgimg.gif"), "GIF");
     EXPECT_NE(readFileText(folder + "/index.html")->find("BACKGROUND=\"$$bgimg.gif\">"),
               std::string::npos);
 
-    EXPECT_EQ(placeBackgroundImage(folder, jpeg), "jpeg");
+    EXPECT_EQ(placeBackgroundImage(folder, folder, jpeg), "jpeg");
     EXPECT_EQ(readFileText(folder + "/$$bgimg.jpeg"), "JPEG");
     EXPECT_TRUE(fs::exists(folder + "/$$bgimg.gif")) << "an old copy of another kind stays";
 
-    EXPECT_EQ(placeBackgroundImage(folder, ""), "");
+    EXPECT_EQ(placeBackgroundImage(folder, folder, ""), "");
     EXPECT_FALSE(fs::exists(folder + "/$$bgimg.gif"));
     EXPECT_FALSE(fs::exists(folder + "/$$bgimg.jpeg"));
+}
+
+TEST_F(IndexPageTest, PlantedLinksAreNotWrittenThrough) {
+    const TempDir elsewhere;
+    const fs::path victim = elsewhere.path() / "victim";
+    put(victim, "kept");
+    fs::create_symlink(victim, dir.path() / "index.html");
+    fs::create_symlink(victim, dir.path() / "$$bgimg.gif");
+    put(elsewhere.path() / "back.gif", "GIF");
+    settings.backgroundImage = (elsewhere.path() / "back.gif").string();
+    writeIndexPage(folder, folder, "Intranet", settings);
+    EXPECT_EQ(readFileText(victim.string()), "kept");
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "index.html"));
 }
 
 }  // namespace

@@ -32,5 +32,19 @@ TEST(IntranetTree, ARecordNamingItsOwnFolderIsReadOnce) {
               (std::vector<std::string>{"Dot", "Loop"}));
 }
 
+TEST(IntranetTree, RecordsWhoseParentIsNoNodeAreLeftOut) {
+    const TempDir dir;
+    std::filesystem::create_directory(dir.path() / "a");
+    put(dir.path() / "a.FNI", "uniquekey:A!X\r\nA\r\nROOT\r\na\r\n");
+    put(dir.path() / "a" / "b.FNI", "uniquekey:B!X\r\nB\r\nUNIQUEKEY:A!X\r\nb\r\n");
+    put(dir.path() / "c.FNI", "uniquekey:C!X\r\nC\r\nuniquekey:D!X\r\nc\r\n");
+    put(dir.path() / "d.FNI", "uniquekey:D!X\r\nD\r\nuniquekey:C!X\r\nd\r\n");
+    put(dir.path() / "e.FNI", "uniquekey:E!X\r\nNo parent\r\n\r\ne\r\n");
+    put(dir.path() / "f.FNI", "uniquekey:A!X\r\nKey taken\r\nroot\r\nf\r\n");
+    NodeKeys keys({"root"});
+    EXPECT_EQ(texts(projectLevels(dir.path().string(), keys)),
+              (std::vector<std::string>{"A", "B"}));
+}
+
 }  // namespace
 }  // namespace varmio

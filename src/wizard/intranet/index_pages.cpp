@@ -35,9 +35,11 @@ std::string treePath(const WizardWindow& w, int Index) {
 }
 
 void GeneratePrjIndex(WizardWindow& w, int Index) {
-    const std::string folder = w.tvwIntra.node(Index).tag;
+    std::string folder = w.tvwIntra.node(Index).tag;
     if (folder.empty()) return;  // a root that names no folder has no page
-    writeIndexPage(folder, treePath(w, Index), indexPageSettings(w));
+    // A project whose record names a place outside the intranet gets no page.
+    if (!tryStep([&] { folder = writableFolder(w, w.tvwIntra.node(Index)); })) return;
+    writeIndexPage(intranetRoot(w), folder, treePath(w, Index), indexPageSettings(w));
 }
 
 void GenerateMainIndex(WizardWindow& w) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "index_pages.h"
+#include "intranet/confined_path.h"
 #include "intranet/intranet_disk.h"
 #include "intranet/intranet_records.h"
 #include "page/page_generator.h"
@@ -44,6 +45,16 @@ bool isFolderNode(const TreeNode& node) {
     return isFolderImage(node.image);
 }
 
+std::string intranetRoot(const WizardWindow& w) {
+    return w.tvwIntra.count() > 0 ? w.tvwIntra.node(1).tag : std::string();
+}
+
+std::string writableFolder(const WizardWindow& w, const TreeNode& node) {
+    if (w.tvwIntra.position(node) == 1) return node.tag;
+    confinedPath(intranetRoot(w), node.tag);
+    return node.tag;
+}
+
 void InitIntraTree(WizardWindow& w) {
     w.frm_Working.show(w.host());
     tryStep([&] {
@@ -76,14 +87,19 @@ void CreateFold(WizardWindow& w) {
     TreeView& tree = w.tvwIntra;
     if (w.cmb_intra_prj.text.empty() && tree.count() > 0) tree.select(&tree.node(1));
     TreeNode* parent = tree.selected();
-    // Nothing below an undefined intranet, a document, or a root that names no folder.
+    // Nothing below an undefined intranet, a document, a root that names no folder, or a
+    // project whose record names a place outside the intranet.
     if (!parent || !isFolderNode(*parent) || parent->tag.empty()) return;
+    if (!tryStep([&] { writableFolder(w, *parent); })) return;
 
     std::string name = w.InputBox(w.GetText("NEW_PROJECT_NAME"), "");
     if (name.empty()) return;
 
     NewProject made;
-    if (!tryStep([&] { made = makeProject(parent->tag, parent->key, name, w.random()); })) return;
+    if (!tryStep([&] {
+            made = makeProject(intranetRoot(w), parent->tag, parent->key, name, w.random());
+        }))
+        return;
     tryStep([&] { GeneratePrjIndex(w, tree.position(*parent)); });
     TreeNode* added = nullptr;
     tryStep([&] { added = &tree.addChild(*parent, made.key, name, intranet_image::kProject); });
@@ -105,7 +121,8 @@ void create_doc(WizardWindow& w, const std::string& DocName, const std::string& 
         node.tag = folder + "/" + mainFile;
         node.expanded = true;
     });
-    writeRecord(joinPath(owner->tag, DocKey + ".dni"), {DocName, owner->key, folder, mainFile});
+    writeRecord(intranetRoot(w), joinPath(writableFolder(w, *owner), DocKey + ".dni"),
+                {DocName, owner->key, folder, mainFile});
     GeneratePrjIndex(w, w.tvwIntra.position(*owner));
 }
 
@@ -115,18 +132,18 @@ void Overwrite_doc(WizardWindow& w, const std::string& FileName, const std::stri
     w.cmb_htmlfile.text = IndexFile;
     w.chk_cmpHTML.setValue(1);
     GenerateHTML(w, true);
-    writeRecord(FileName, {Doc_Realname, UniqueKey, path, IndexFile});
+    writeRecord(intranetRoot(w), FileName, {Doc_Realname, UniqueKey, path, IndexFile});
 }
 
 void removeDocument(WizardWindow& w, TreeNode& node) {
-    removeDocumentFiles(node.tag);
+    removeDocumentFiles(intranetRoot(w), node.tag);
     tryStep([&] { w.tvwIntra.remove(node); });
     tryStep([&] { GenerateMainIndex(w); });
 }
 
 void removeProject(WizardWindow& w, TreeNode& node) {
     if (w.tvwIntra.childCount(node) > 0) return;
-    removeProjectFiles(node.tag);
+    removeProjectFiles(intranetRoot(w), node.tag);
     tryStep([&] { w.tvwIntra.remove(node); });
     tryStep([&] { GenerateMainIndex(w); });
 }

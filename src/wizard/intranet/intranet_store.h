@@ -12,6 +12,12 @@ struct TreeNode;
 // Folder nodes get an index page and can receive documents.
 bool isFolderNode(const TreeNode& node);
 
+// The current intranet's folder, as the tree's root names it; every write stays inside it.
+std::string intranetRoot(const WizardWindow& w);
+// The folder of a folder node, to write into: the root node's is the intranet's folder; a
+// project's must lie strictly inside it (a damaged record can name any place), else this throws.
+std::string writableFolder(const WizardWindow& w, const TreeNode& node);
+
 // Rebuilds the tree: the root, every project level by level, and the root's own documents.
 void InitIntraTree(WizardWindow& w);
 void CreateINTRATree(WizardWindow& w, std::string PathToRead);

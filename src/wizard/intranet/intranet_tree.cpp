@@ -43,7 +43,7 @@ void renameRecord(WizardWindow& w, TreeNode& node, const std::string& record, in
     node.text = answer;
     if (lines.empty()) return;
     lines[line] = answer;
-    tryStep([&] { writeRecord(findRecord(record), lines); });
+    tryStep([&] { writeRecord(intranetRoot(w), findRecord(record), lines); });
 }
 
 }  // namespace
