@@ -235,6 +235,47 @@ std::vector<std::string> readLines(const std::string& path) {
     return lines;
 }
 
+namespace {
+// Writes everything, retrying short writes; false with errno set on failure.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(put));
+    }
+    return true;
+}
+}  // namespace
+
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const size_t slash = path.rfind(kPathSeparator);
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    const std::string name = path.substr(folder.size());
+    struct stat old {};
+    const bool exists = ::lstat(path.c_str(), &old) == 0;
+    if (name.empty() || (exists && S_ISDIR(old.st_mode))) throwFileError(EISDIR, path);
+
+    static unsigned counter = 0;
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        // Hidden and without the record extensions at its end, so no listing takes it for one.
+        temp = folder + "." + name.substr(0, 64) + "." + std::to_string(::getpid()) + "-" +
+               std::to_string(counter++) + ".tmp";
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0 && (errno != EEXIST || attempt == 100)) throwFileError(errno, path);
+    }
+    int error = writeAll(fd, bytes) ? 0 : errno;
+    if (!error && exists && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(temp.c_str());
+        throwFileError(error, path);
+    }
+}
+
 LineWriter::LineWriter(const std::string& path) : path_(path) {
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     // A folder cannot be opened for writing: that fails here as EISDIR.

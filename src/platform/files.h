@@ -45,6 +45,11 @@ bool matchesPattern(std::string_view name, std::string_view pattern);
 // The whole file, byte for byte; nullopt when it cannot be opened.
 std::optional<std::string> readFileText(const std::string& path);
 
+// Writes `bytes` to a new file in the same folder and renames it over `path`, so that readers
+// see the old file or the new one, never a part of either. A symbolic link at `path` is
+// replaced, not followed; an existing file keeps its permissions.
+void writeFileAtomically(const std::string& path, std::string_view bytes);
+
 // Reads a text file line by line: a line ends at CR or at CR LF; a lone LF stays inside the line.
 std::vector<std::string> readLines(const std::string& path);
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "intranet/intranet_store.h"
+#include "intranet/intranet_nodes.h"
 #include "wizard/controls.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace.

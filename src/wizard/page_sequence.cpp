@@ -1,7 +1,5 @@
 #include "page_sequence.h"
 
-#include "intranet/intranet_publish.h"
-#include "intranet/intranet_store.h"
 #include "language_switch.h"
 #include "page/page_generator.h"
 #include "page/page_texts.h"
@@ -11,6 +9,8 @@
 #include "platform/shell.h"
 #include "platform/steps.h"
 #include "wizard/delivery/channels.h"
+#include "wizard/intranet/intranet_publish.h"
+#include "wizard/intranet/intranet_store.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -1,7 +1,6 @@
 #include "startup.h"
 
 #include "converter_settings.h"
-#include "intranet/intranet_page.h"
 #include "language_switch.h"
 #include "page/file_list.h"
 #include "page/link_lists.h"
@@ -18,6 +17,7 @@
 #include "settings/settings.h"
 #include "version.h"
 #include "window_host.h"
+#include "wizard/intranet/intranet_page.h"
 #include "wizard_window.h"
 
 namespace varmio {

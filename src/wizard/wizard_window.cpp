@@ -1,10 +1,6 @@
 #include "wizard_window.h"
 
 #include "finish.h"
-#include "intranet/index_pages.h"
-#include "intranet/intranet_publish.h"
-#include "intranet/intranet_store.h"
-#include "intranet/intranet_tree.h"
 #include "language_switch.h"
 #include "page/file_list.h"
 #include "page/link_dialog.h"
@@ -22,6 +18,10 @@
 #include "window_host.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/delivery_events.h"
+#include "wizard/intranet/index_pages.h"
+#include "wizard/intranet/intranet_publish.h"
+#include "wizard/intranet/intranet_store.h"
+#include "wizard/intranet/intranet_tree.h"
 
 namespace varmio {
 

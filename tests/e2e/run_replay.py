@@ -40,6 +40,10 @@ relative to HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO unless it starts with "HK" (so 
                                  "guest", password "secret") on FOLDER, made when missing;
                                  $FTP_PORT is its port in every later directive, the script and
                                  the expected files
+    #! prepare SCRIPT            run the Python SCRIPT (relative paths lie in the test's folder)
+                                 in $WORK, with the sandbox variables in its environment, for
+                                 what directives cannot make (links, long or binary lines)
+    #! cwd PATH                  the wizard's current folder (default $WORK)
     #! smtp-server FOLDER        run the test SMTP server, which writes each message to FOLDER
                                  as N.eml with N.env beside it; $SMTP_PORT is its port, and
                                  VARMIO_SMTP_URL is smtp://127.0.0.1:$SMTP_PORT for the run.
@@ -57,6 +61,9 @@ relative to HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO unless it starts with "HK" (so 
                                  something must match
     #! expect-exists PATH        the file or folder exists (a glob pattern: something matches)
     #! expect-absent PATH        it does not (a glob pattern: nothing matches)
+    #! expect-unchanged PATH [EXCEPT ...]  nothing below PATH but the EXCEPT folders changed
+                                 during the run: the same entries with the same kinds, modes,
+                                 sizes, contents and link targets
     #! expect-reg KEY NAME "DATA"      the stored value is DATA (varmio-reg get)
     #! expect-reg-absent KEY NAME      there is no such value
     #! expect-fail "REASON"      known to fail for REASON (a fault of the wizard, not the test);
@@ -78,6 +85,7 @@ import glob
 import os
 import re
 import shutil
+import stat
 import subprocess
 import sys
 import tempfile
@@ -95,6 +103,7 @@ ARITY = {  # directive: (least, most) words after it; None is unbounded
     "expect-exists": (1, 1), "expect-absent": (1, 1), "expect-reg": (3, 3),
     "expect-reg-absent": (2, 2), "expect-fail": (1, 1), "run": (1, 1),
     "ftp-server": (1, 1), "smtp-server": (1, 1), "expect-file-like": (2, 2),
+    "prepare": (1, 1), "cwd": (1, 1), "expect-unchanged": (1, None),
 }
 ESCAPES = {'"': '"', "\\": "\\", "n": "\n", "r": "\r", "t": "\t"}
 PYTHON = "/usr/bin/python3"  # Debian's, which carries pyftpdlib and aiosmtpd
@@ -348,6 +357,29 @@ class Server:
                 self.process.wait()
 
 
+def listing(top, skip):
+    """Every entry below `top`, except the `skip` folders, with what a change would alter."""
+    entries = {}
+    for folder, folders, files in os.walk(top):
+        folders[:] = [name for name in folders if os.path.join(folder, name) not in skip]
+        for name in folders + files:
+            path = os.path.join(folder, name)
+            info = os.lstat(path)
+            if stat.S_ISLNK(info.st_mode):
+                entries[path] = ("link", os.readlink(path))
+            elif stat.S_ISREG(info.st_mode):
+                entries[path] = ("file", oct(info.st_mode), info.st_size, read_bytes(path))
+            else:
+                entries[path] = ("other", oct(info.st_mode))
+    return entries
+
+
+def changes(before, after):
+    return ["%s: %s" % (path, "gone" if path not in after else "new" if path not in before
+                        else "changed") for path in sorted(set(before) | set(after))
+            if before.get(path) != after.get(path)]
+
+
 def run_variant(options, test, lines, variants, variant, sandbox_root):
     """Runs one variant; returns (failures, expected to fail for)."""
     servers = []
@@ -411,6 +443,12 @@ def play_variant(options, test, lines, variants, variant, sandbox_root, servers)
             status, out = run_tool(argv + ["/f"], env)
             if status != 0:
                 raise TestError("line %d: varmio-reg delete failed: %s" % (number, out))
+        elif word == "prepare":
+            script = os.path.join(box.vars["TEST_DIR"], box.expand(rest[0]))
+            result = subprocess.run([PYTHON, script], env=dict(env, **box.vars),
+                                    cwd=box.vars["WORK"], capture_output=True, text=True)
+            if result.returncode != 0:
+                raise TestError("line %d: %s failed: %s" % (number, rest[0], result.stderr))
         elif word == "ftp-server":
             servers.append(Server(box, "ftp_server.py", box.path(rest[0]), "ftp-server"))
             box.vars["FTP_PORT"] = servers[-1].port
@@ -419,6 +457,18 @@ def play_variant(options, test, lines, variants, variant, sandbox_root, servers)
             box.vars["SMTP_PORT"] = servers[-1].port
             env["VARMIO_SMTP_URL"] = "smtp://127.0.0.1:" + servers[-1].port
 
+    # Taken last, when the sandbox is ready: what the run must not change.
+    unchanged = []
+    for number, word, rest in variant.directives:
+        if word == "expect-unchanged":
+            top = os.path.normpath(box.path(rest[0]))
+            skip = {os.path.normpath(box.path(w)) for w in rest[1:]}
+            unchanged.append((number, top, skip, listing(top, skip)))
+    cwd = box.vars["WORK"]
+    for _, word, rest in variant.directives:
+        if word == "cwd":
+            cwd = box.path(rest[0])
+
     script = os.path.join(box.root, os.path.basename(test))
     with open(script, "w", encoding="utf-8", errors="surrogateescape") as f:
         f.write(box.expand(script_for(lines, variant, variants)))
@@ -426,7 +476,7 @@ def play_variant(options, test, lines, variants, variant, sandbox_root, servers)
         [box.expand(w) for w in settings["args"]]  # expanded late: they may name a server's port
     try:
         result = subprocess.run(argv, env=env, capture_output=True, timeout=RUN_TIMEOUT,
-                                cwd=box.vars["WORK"])
+                                cwd=cwd)
     except subprocess.TimeoutExpired:
         return ["varmio-replay did not finish within %d s" % RUN_TIMEOUT], settings["expect_fail"]
     stdout = result.stdout.decode("utf-8", "surrogateescape").splitlines()
@@ -455,6 +505,12 @@ def play_variant(options, test, lines, variants, variant, sandbox_root, servers)
                 failures.append("transcript differs from %s:\n%s"
                                 % (os.path.basename(out_file), diff(expected, stdout, "transcript")))
             break
+
+    for number, top, skip, before in unchanged:
+        changed = changes(before, listing(top, skip))
+        if changed:
+            failures.append("line %d: changed below %s:\n    %s" % (number, top,
+                                                                   "\n    ".join(changed)))
 
     for number, word, rest in variant.directives:
         where = "line %d: " % number

@@ -1,24 +1,50 @@
-// Reading the intranet tree from damaged records must end.
+// The intranet tree as the records give it, level by level.
+#include "intranet/intranet_nodes.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
-#include "support/wizard/harness.h"
+#include "support/temp_dir.h"
 
-namespace varmio::test {
+namespace varmio {
 namespace {
 
+void put(const std::filesystem::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::vector<std::string> texts(const std::vector<IntranetNode>& nodes) {
+    std::vector<std::string> out;
+    for (const IntranetNode& node : nodes)
+        out.push_back(node.text);
+    return out;
+}
+
 TEST(IntranetTree, ARecordNamingItsOwnFolderIsReadOnce) {
-    WizardHarness h;
-    const std::string root = h.work() + "/intra";
-    std::filesystem::create_directories(root);
-    h.setConfig("MYINTRA", "Intranet\xFE" + root + "\xFE\xFF");
+    const TempDir dir;
     // No key and no folder: the project's folder is the folder the record lies in.
-    writeFile(root + "/loop.FNI", "\r\nLoop\r\nroot\r\n\r\n");
-    writeFile(root + "/dot.FNI", "uniquekey:Dot!X\r\nDot\r\nroot\r\n.\r\n");
-    ASSERT_TRUE(h.start("/intraman"));
-    EXPECT_EQ(h.window().tvwIntra.count(), 3) << "the root and each record once";
+    put(dir.path() / "loop.FNI", "\r\nLoop\r\nroot\r\n\r\n");
+    put(dir.path() / "dot.FNI", "uniquekey:Dot!X\r\nDot\r\nroot\r\n.\r\n");
+    NodeKeys keys({"root"});
+    EXPECT_EQ(texts(projectLevels(dir.path().string(), keys)),
+              (std::vector<std::string>{"Dot", "Loop"}));
+}
+
+TEST(IntranetTree, RecordsWhoseParentIsNoNodeAreLeftOut) {
+    const TempDir dir;
+    std::filesystem::create_directory(dir.path() / "a");
+    put(dir.path() / "a.FNI", "uniquekey:A!X\r\nA\r\nROOT\r\na\r\n");
+    put(dir.path() / "a" / "b.FNI", "uniquekey:B!X\r\nB\r\nUNIQUEKEY:A!X\r\nb\r\n");
+    put(dir.path() / "c.FNI", "uniquekey:C!X\r\nC\r\nuniquekey:D!X\r\nc\r\n");
+    put(dir.path() / "d.FNI", "uniquekey:D!X\r\nD\r\nuniquekey:C!X\r\nd\r\n");
+    put(dir.path() / "e.FNI", "uniquekey:E!X\r\nNo parent\r\n\r\ne\r\n");
+    put(dir.path() / "f.FNI", "uniquekey:A!X\r\nKey taken\r\nroot\r\nf\r\n");
+    NodeKeys keys({"root"});
+    EXPECT_EQ(texts(projectLevels(dir.path().string(), keys)),
+              (std::vector<std::string>{"A", "B"}));
 }
 
 }  // namespace
-}  // namespace varmio::test
+}  // namespace varmio

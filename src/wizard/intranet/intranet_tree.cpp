@@ -1,6 +1,7 @@
 #include "intranet_tree.h"
 
-#include "intranet_page.h"
+#include "intranet/intranet_list.h"
+#include "intranet/intranet_records.h"
 #include "intranet_store.h"
 #include "page/page_generator.h"
 #include "platform/files.h"
@@ -42,7 +43,7 @@ void renameRecord(WizardWindow& w, TreeNode& node, const std::string& record, in
     node.text = answer;
     if (lines.empty()) return;
     lines[line] = answer;
-    tryStep([&] { writeRecord(findRecord(record), lines); });
+    tryStep([&] { writeRecord(intranetRoot(w), findRecord(record), lines); });
 }
 
 }  // namespace

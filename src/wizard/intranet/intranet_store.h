@@ -1,40 +1,22 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "intranet/intranet_nodes.h"
 
 namespace varmio {
 
 class WizardWindow;
-class Random;
 struct TreeNode;
-
-// Node images of the intranet tree.
-namespace intranet_image {
-inline constexpr int kProject = 1;  // documents not read yet
-inline constexpr int kDocument = 4;
-inline constexpr int kRoot = 5;
-inline constexpr int kUndefinedRoot = 6;  // "No intra defined"
-inline constexpr int kProjectRead = 7;    // documents read
-}  // namespace intranet_image
 
 // Folder nodes get an index page and can receive documents.
 bool isFolderNode(const TreeNode& node);
 
-// Names: 20 letters a-p for a project folder, 8 letters a-u for a document folder, and the
-// project's key "uniquekey:" + name + "!" + 50 characters from "@" to "T".
-std::string projectFolderName(Random& random);
-std::string documentFolderName(Random& random);
-std::string projectUniqueKey(Random& random, const std::string& name);
-
-// A record file by its path, found without regard to the case of its name (records are written
-// as ".FNI" and ".dni" but looked up in either case); the path itself when nothing matches.
-std::string findRecord(const std::string& path);
-
-// The four lines of a record file; throws when it cannot be read or has fewer lines.
-std::vector<std::string> readRecord(const std::string& file);
-// Writes a record's lines, each ended by CR LF, replacing the file.
-void writeRecord(const std::string& file, const std::vector<std::string>& lines);
+// The current intranet's folder, as the tree's root names it; every write stays inside it.
+std::string intranetRoot(const WizardWindow& w);
+// The folder of a folder node, to write into: the root node's is the intranet's folder; a
+// project's must lie strictly inside it (a damaged record can name any place), else this throws.
+std::string writableFolder(const WizardWindow& w, const TreeNode& node);
 
 // Rebuilds the tree: the root, every project level by level, and the root's own documents.
 void InitIntraTree(WizardWindow& w);

@@ -4,6 +4,9 @@
 
 #include "delivery/delivery_messages.h"
 #include "index_pages.h"
+#include "intranet/confined_path.h"
+#include "intranet/intranet_disk.h"
+#include "intranet/intranet_records.h"
 #include "intranet_page.h"
 #include "intranet_store.h"
 #include "page/page_generator.h"
@@ -11,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/random.h"
 #include "platform/steps.h"
+#include "wizard/file_rows.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
@@ -49,6 +53,15 @@ class ErrorRecorder {
     std::optional<Failure> last_;
 };
 
+// A folder node takes a new document, a document node its replacement, when its folder lies in
+// the intranet: a damaged record can name any place.
+bool canTake(const WizardWindow& w, const TreeNode* node, const std::string& IntraPath) {
+    if (!node) return false;
+    if (node->image == intranet_image::kDocument)
+        return tryStep([&] { confinedPath(intranetRoot(w), documentFolderOf(IntraPath)); });
+    return isFolderNode(*node) && tryStep([&] { writableFolder(w, *node); });
+}
+
 }  // namespace
 
 void cmd_intra_Click(WizardWindow& w) {
@@ -64,7 +77,7 @@ void cmd_intra_Click(WizardWindow& w) {
 void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
     TreeNode* node = w.tvwIntra.selected();
     const bool replacing = node && node->image == intranet_image::kDocument;
-    if (!node || (!replacing && !isFolderNode(*node))) {
+    if (!canTake(w, node, IntraPath)) {
         w.MsgBox(w.GetText("NOPROJECTSELECTEDNODOCSENT"));
         return;
     }
@@ -93,30 +106,22 @@ void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
     std::string target, folderName;
     if (!replacing) {
         errors.ignoreFromNowOn();
-        errors.run([&] {
-            if (IntraPath.empty()) throw RuntimeError(errnum::kPathNotFound, "Path not found");
-            if (!folderExists(IntraPath)) makeFolders(IntraPath);
-        });
+        errors.run([&] { ensureFolder(intranetRoot(w), IntraPath); });
         errors.run([&] { GenerateMainIndex(w); });
         errors.run([&] {
-            folderName = documentFolderName(w.random());
-            while (folderExists(joinPath(IntraPath, folderName)))
-                folderName = documentFolderName(w.random());
+            folderName = freeDocumentFolderName(IntraPath, w.random());
             target = joinPath(IntraPath, folderName);
-            makeFolder(target);
+            makeDocumentFolder(intranetRoot(w), target);
         });
     } else {
         // The old files go only now that the new title is confirmed.
         target = documentFolder;
-        errors.run([&] {
-            if (fileExists(IntraPath))
-                deleteMatching(IntraPath.substr(0, IntraPath.rfind('/')), "*");
-        });
+        errors.run([&] { clearDocumentFolder(intranetRoot(w), IntraPath); });
     }
 
-    for (const ListItem& row : w.lvwFiles.rows) {
-        if (row.subItem(2) != " ") continue;
-        errors.run([&] { copyFile(row.text + row.subItem(1), joinPath(target, row.subItem(1))); });
+    for (const FileRow& row : fileRows(w.lvwFiles)) {
+        if (row.mark != " ") continue;
+        errors.run([&] { publishFile(intranetRoot(w), target, row); });
     }
 
     if (replacing) {

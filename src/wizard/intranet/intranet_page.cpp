@@ -1,5 +1,6 @@
 #include "intranet_page.h"
 
+#include "intranet/intranet_list.h"
 #include "intranet_store.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -8,21 +9,6 @@
 #include "wizard/wizard_window.h"
 
 namespace varmio {
-
-namespace {
-constexpr char kFieldEnd = '\xFE';
-constexpr char kRecordEnd = '\xFF';
-}  // namespace
-
-std::vector<IntranetEntry> parseIntranetList(std::string_view stored) {
-    std::vector<IntranetEntry> entries;
-    for (const std::string& record : splitList(stored, kRecordEnd)) {
-        auto fields = splitList(record, kFieldEnd);
-        fields.resize(3);
-        entries.push_back({fields[0], fields[1], fields[2]});
-    }
-    return entries;
-}
 
 void prepareIntranetChoice(WizardWindow& w) {
     tryStep([&] {

@@ -6,8 +6,6 @@
 
 namespace varmio {
 
-class WizardWindow;
-
 // One entry of the intranet list (CONFIG "MYINTRA").
 struct IntranetEntry {
     std::string name;
@@ -16,9 +14,5 @@ struct IntranetEntry {
 };
 // Records of name, 0xFE, root, 0xFE, third field, 0xFF.
 std::vector<IntranetEntry> parseIntranetList(std::string_view stored);
-
-// Fills the intranet choice and builds the tree: shared by the intranet-manager start, the
-// straight-to-intranet driver start and the intranet delivery button.
-void prepareIntranetChoice(WizardWindow& w);
 
 }  // namespace varmio

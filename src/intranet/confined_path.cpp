@@ -1,0 +1,83 @@
+#include "confined_path.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace varmio {
+
+namespace {
+
+[[noreturn]] void outside() {
+    throw RuntimeError(errnum::kPermissionDenied, "Permission denied");
+}
+
+bool sameFolder(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The path with every link resolved; "" when it cannot be resolved.
+std::string resolved(const std::string& path) {
+    char buffer[PATH_MAX];
+    return ::realpath(path.c_str(), buffer) ? std::string(buffer) : std::string();
+}
+
+// The name that starts at `from` and the position after its separator.
+std::string nameAt(const std::string& path, size_t& from) {
+    size_t end = path.find(kPathSeparator, from);
+    if (end == std::string::npos) end = path.size();
+    std::string name = path.substr(from, end - from);
+    from = end + 1;
+    return name;
+}
+
+}  // namespace
+
+std::string confinedPath(const std::string& root, const std::string& path) {
+    struct stat rootInfo {};
+    // A NUL byte would cut the path short where the system reads it.
+    if (root.empty() || path.empty() || path.size() >= PATH_MAX ||
+        path.find('\0') != std::string::npos || ::stat(root.c_str(), &rootInfo) != 0 ||
+        !S_ISDIR(rootInfo.st_mode))
+        outside();
+    const std::string full =
+        path.front() == kPathSeparator ? path : joinPath(currentFolder(), path);
+
+    // The shortest leading part of the path that is the root folder (the root's own path may
+    // pass through links and ".."; it is the user's choice, not a record's).
+    auto isRoot = [&](const std::string& folder) {
+        struct stat info {};
+        return ::stat(folder.c_str(), &info) == 0 && sameFolder(info, rootInfo);
+    };
+    std::string prefix(1, kPathSeparator);
+    size_t next = 1;
+    while (!isRoot(prefix)) {
+        if (next >= full.size()) outside();
+        prefix = joinPath(prefix, nameAt(full, next));
+    }
+
+    // Below the root: plain names only, none of them a link; a final separator is allowed.
+    std::string inside = resolved(root);
+    if (inside.empty()) outside();
+    size_t names = 0;
+    while (next <= full.size()) {
+        const bool last = full.find(kPathSeparator, next) == std::string::npos;
+        const std::string name = nameAt(full, next);
+        if (name.empty() && last && names > 0) break;
+        if (name.empty() || name == "." || name == "..") outside();
+        inside = joinPath(inside, name);
+        ++names;
+        struct stat info {};
+        if (::lstat(inside.c_str(), &info) == 0 ? S_ISLNK(info.st_mode) : errno != ENOENT)
+            outside();
+    }
+    if (names == 0 || inside == resolved(currentFolder())) outside();
+    return inside;
+}
+
+}  // namespace varmio

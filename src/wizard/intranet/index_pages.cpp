@@ -1,0 +1,61 @@
+#include "index_pages.h"
+
+#include "intranet/index_page.h"
+#include "intranet_store.h"
+#include "intranet_tree.h"
+#include "page/page_generator.h"
+#include "platform/basic_text.h"
+#include "platform/steps.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio {
+
+namespace {
+
+IndexPageSettings indexPageSettings(const WizardWindow& w) {
+    IndexPageSettings settings;
+    settings.backColour = w.config("HTML_BACK_COLOR_RGB");
+    settings.textColour = w.config("HTML_TEXT_COLOR_RGB");
+    settings.linkColour = w.config("HTML_LINK_COLOR_RGB");
+    settings.dirColour = w.config("HTML_DIR_COLOR_RGB");
+    settings.backgroundImage = ConvertBackSlash(w.config("HTML_BGIMG"));
+    settings.showPath = Val(w.config("HTML_INTRA_VIRPATH_SHOWN")) == 1;
+    settings.extraPath = w.config("HTML_HREF_EXTRA_PATH");
+    settings.extraDoc = w.config("HTML_HREF_EXTRA_DOC");
+    return settings;
+}
+
+}  // namespace
+
+std::string treePath(const WizardWindow& w, int Index) {
+    std::string path;
+    for (const TreeNode* node = &w.tvwIntra.node(Index); node; node = node->parent)
+        path = node->text + (path.empty() ? "" : "\\" + path);
+    return path;
+}
+
+void GeneratePrjIndex(WizardWindow& w, int Index) {
+    std::string folder = w.tvwIntra.node(Index).tag;
+    if (folder.empty()) return;  // a root that names no folder has no page
+    // A project whose record names a place outside the intranet gets no page.
+    if (!tryStep([&] { folder = writableFolder(w, w.tvwIntra.node(Index)); })) return;
+    writeIndexPage(intranetRoot(w), folder, treePath(w, Index), indexPageSettings(w));
+}
+
+void GenerateMainIndex(WizardWindow& w) {
+    for (int position = 1; position <= w.tvwIntra.count(); ++position)
+        if (isFolderNode(w.tvwIntra.node(position)))
+            tryStep([&] { GeneratePrjIndex(w, position); });
+}
+
+void cmd_index_Click(WizardWindow& w) {
+    if (w.tvwIntra.count() == 0 || w.tvwIntra.node(1).image == intranet_image::kUndefinedRoot)
+        return;
+    {
+        WizardWindow::Working working(w, "PROCESSING");
+        tryStep([&] { GenerateMainIndex(w); });
+    }
+    cmd_intra_refresh_Click(w);
+}
+
+}  // namespace varmio
