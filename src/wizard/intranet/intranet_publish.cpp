@@ -12,6 +12,7 @@
 #include "page/page_generator.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/folder_lock.h"
 #include "platform/random.h"
 #include "platform/steps.h"
 #include "wizard/file_rows.h"
@@ -100,6 +101,9 @@ void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
 
     const std::string title = w.InputBox(w.GetText("TITLE"), w.cmb_html_title.text);
     if (title.empty()) return;
+    // Another wizard publishing into the same intranet waits until this one's index pages are
+    // written, and the other way round; released before the closing message.
+    std::optional<FolderLock> turn(std::in_place, intranetRoot(w));
     errors.run([&] { GenerateHTML(w, true); });
     errors.run([&] { w.random().Randomize(); });
 
@@ -133,6 +137,7 @@ void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
         errors.run([&] { GeneratePrjIndex(w, w.tvwIntra.position(*node)); });
     }
 
+    turn.reset();
     if (errors.failed())
         w.MsgBox(w.GetText("INTRA_COPY_FAILED") + errors.report());
     else
