@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "page/file_list.h"
-#include "page/page_generator.h"
 #include "platform/files.h"
 #include "support/wizard/harness.h"
+#include "wizard/page/generate_html.h"
 
 namespace varmio::test {
 namespace {

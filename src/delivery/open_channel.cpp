@@ -1,8 +1,8 @@
 #include "delivery/channels.h"
-#include "page/page_generator.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/steps.h"
+#include "wizard/page/generate_html.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

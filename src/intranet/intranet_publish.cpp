@@ -6,11 +6,11 @@
 #include "index_pages.h"
 #include "intranet_page.h"
 #include "intranet_store.h"
-#include "page/page_generator.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/random.h"
 #include "platform/steps.h"
+#include "wizard/page/generate_html.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

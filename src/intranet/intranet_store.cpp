@@ -4,12 +4,12 @@
 #include <set>
 
 #include "index_pages.h"
-#include "page/page_generator.h"
 #include "platform/basic_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/random.h"
 #include "platform/steps.h"
+#include "wizard/page/generate_html.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 

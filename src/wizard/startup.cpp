@@ -4,8 +4,8 @@
 #include "intranet/intranet_page.h"
 #include "language_switch.h"
 #include "page/file_list.h"
+#include "page/file_names.h"
 #include "page/link_lists.h"
-#include "page/page_generator.h"
 #include "page/page_texts.h"
 #include "page_sequence.h"
 #include "platform/basic_text.h"
@@ -18,6 +18,7 @@
 #include "settings/settings.h"
 #include "version.h"
 #include "window_host.h"
+#include "wizard/page/generate_html.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -11,7 +11,6 @@
 #include "page/file_list.h"
 #include "page/link_dialog.h"
 #include "page/link_lists.h"
-#include "page/page_generator.h"
 #include "page/page_texts.h"
 #include "page_sequence.h"
 #include "platform/basic_text.h"
@@ -22,6 +21,7 @@
 #include "platform/steps.h"
 #include "settings/settings.h"
 #include "window_host.h"
+#include "wizard/page/generate_html.h"
 
 namespace varmio {
 

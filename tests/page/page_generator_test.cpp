@@ -1,4 +1,5 @@
 #include "page/page_generator.h"
+#include "wizard/page/generate_html.h"
 
 #include <gtest/gtest.h>
 
