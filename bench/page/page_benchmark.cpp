@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "page/file_list.h"
 #include "platform/files.h"
 #include "support/wizard/harness.h"
+#include "wizard/page/file_list.h"
 #include "wizard/page/generate_html.h"
 
 namespace varmio::test {

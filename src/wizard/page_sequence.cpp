@@ -4,13 +4,13 @@
 #include "intranet/intranet_publish.h"
 #include "intranet/intranet_store.h"
 #include "language_switch.h"
-#include "page/page_texts.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
 #include "platform/random.h"
 #include "platform/shell.h"
 #include "platform/steps.h"
 #include "wizard/page/generate_html.h"
+#include "wizard/page/page_texts.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -3,10 +3,7 @@
 #include "converter_settings.h"
 #include "intranet/intranet_page.h"
 #include "language_switch.h"
-#include "page/file_list.h"
 #include "page/file_names.h"
-#include "page/link_lists.h"
-#include "page/page_texts.h"
 #include "page_sequence.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -18,7 +15,10 @@
 #include "settings/settings.h"
 #include "version.h"
 #include "window_host.h"
+#include "wizard/page/file_list.h"
 #include "wizard/page/generate_html.h"
+#include "wizard/page/link_lists.h"
+#include "wizard/page/page_texts.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -8,10 +8,6 @@
 #include "intranet/intranet_store.h"
 #include "intranet/intranet_tree.h"
 #include "language_switch.h"
-#include "page/file_list.h"
-#include "page/link_dialog.h"
-#include "page/link_lists.h"
-#include "page/page_texts.h"
 #include "page_sequence.h"
 #include "platform/basic_text.h"
 #include "platform/dialogs.h"
@@ -21,7 +17,11 @@
 #include "platform/steps.h"
 #include "settings/settings.h"
 #include "window_host.h"
+#include "wizard/page/file_list.h"
 #include "wizard/page/generate_html.h"
+#include "wizard/page/link_dialog.h"
+#include "wizard/page/link_lists.h"
+#include "wizard/page/page_texts.h"
 
 namespace varmio {
 

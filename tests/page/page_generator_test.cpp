@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "page/file_list.h"
 #include "support/wizard/harness.h"
+#include "wizard/page/file_list.h"
 
 namespace varmio::test {
 namespace {

@@ -1,6 +1,6 @@
 #include "generate_html.h"
 
-#include "page/file_list.h"
+#include "file_list.h"
 #include "page/file_names.h"
 #include "page/page_generator.h"
 #include "platform/steps.h"
