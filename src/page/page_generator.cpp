@@ -77,35 +77,41 @@ void writeImageLink(const Emit& line, const PageInput& page) {
          "></A></CENTER><BR>");
 }
 
+// Builds a line in a buffer the caller reuses: the file rows run to thousands of lines.
+template <class... Parts>
+const std::string& join(std::string& buffer, const Parts&... parts) {
+    buffer.clear();
+    (buffer.append(parts), ...);
+    return buffer;
+}
+
 void writeImageIndex(const Emit& line, const PageInput& page) {
+    std::string text;
     for (const FileRow& row : page.files) {
         const std::string full = row.path();
         if (full == page.pageFile) continue;
         const bool byName = page.finalMode && !row.excluded();
-        const std::string src = byName ? CBS(row.name) : "file://" + CBS(full);
-        const std::string shown = byName ? CBS(row.name) : CBS(full);
+        const std::string shown = CBS(byName ? row.name : full);
+        const std::string_view scheme = byName ? "" : "file://";
         if (IsItIMG(full) == 1)
-            line(std::string("<CENTER><IMG SRC=") + Q + src + Q + " BORDER=0 ALT=" + Q + shown + Q +
-                 "><BR></CENTER>");
+            line(join(text, "<CENTER><IMG SRC=\"", scheme, shown, "\" BORDER=0 ALT=\"", shown,
+                      "\"><BR></CENTER>"));
         else
-            line(std::string("<CENTER><A HREF=") + Q + src + Q + ">" + shown + "</A><BR></CENTER>");
+            line(
+                join(text, "<CENTER><A HREF=\"", scheme, shown, "\">", shown, "</A><BR></CENTER>"));
     }
     line("<BR>");
 }
 
 void writeTextList(const Emit& line, const PageInput& page) {
+    std::string text;
     for (const FileRow& row : page.files) {
         const std::string full = row.path();
         if (full == page.pageFile) continue;
-        std::string address, text;
-        if (!page.finalMode) {
-            address = CBS(full), text = CBS(row.name);
-        } else if (!row.excluded()) {
-            address = CBS(row.name), text = CBS(row.name);
-        } else {
-            address = CBS(full), text = CBS(full);
-        }
-        line("<CENTER><A HREF=" + address + ">" + text + "</A><BR></CENTER>");
+        // Preview: the path and the name; final: the name of a travelling file, else the path.
+        const std::string& address = page.finalMode && !row.excluded() ? row.name : full;
+        const std::string& shown = page.finalMode ? address : row.name;
+        line(join(text, "<CENTER><A HREF=", CBS(address), ">", CBS(shown), "</A><BR></CENTER>"));
     }
 }
 
