@@ -50,8 +50,8 @@ struct PageInput {
 std::vector<std::string> pageLines(const PageInput& page);
 
 // Writes the page to page.pageFile, each line ended by CR LF. The file is replaced before the
-// header and footer are read. When it cannot be created nothing is written, and no error is
-// raised: the page is a by-product of the run.
+// header and footer are read. When it cannot be created nothing is written and nothing is
+// raised: the run goes on without the page.
 void writePage(const PageInput& page);
 
 // Whether the VIEW_CORP setting asks for the credit line: empty, not a number or 1.
