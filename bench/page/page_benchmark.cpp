@@ -5,10 +5,10 @@
 #include <chrono>
 #include <cstdio>
 
-#include "page/file_list.h"
-#include "page/page_generator.h"
 #include "platform/files.h"
 #include "support/wizard/harness.h"
+#include "wizard/page/file_list.h"
+#include "wizard/page/generate_html.h"
 
 namespace varmio::test {
 namespace {

@@ -1,8 +1,8 @@
 #include "link_dialog_window.h"
 
 #include "form_binder.h"
-#include "page/link_dialog.h"
 #include "ui_link_dialog_window.h"
+#include "wizard/page/link_dialog.h"
 
 namespace varmio {
 

@@ -15,9 +15,9 @@
 #include <iostream>
 
 #include "form_binder.h"
-#include "page/file_list.h"
 #include "pictures.h"
 #include "ui_main_window.h"
+#include "wizard/page/file_list.h"
 #include "wizard/page_heading.h"
 #include "wizard/wizard_window.h"
 #include "working_indicator.h"

@@ -8,8 +8,8 @@
 
 #include "action_runner.h"
 #include "link_dialog_window.h"
-#include "page/link_dialog.h"
 #include "platform/errors.h"
+#include "wizard/page/link_dialog.h"
 
 namespace varmio {
 

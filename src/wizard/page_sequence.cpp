@@ -1,8 +1,6 @@
 #include "page_sequence.h"
 
 #include "language_switch.h"
-#include "page/page_generator.h"
-#include "page/page_texts.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
 #include "platform/random.h"
@@ -11,6 +9,8 @@
 #include "wizard/delivery/channels.h"
 #include "wizard/intranet/intranet_publish.h"
 #include "wizard/intranet/intranet_store.h"
+#include "wizard/page/generate_html.h"
+#include "wizard/page/page_texts.h"
 #include "wizard_window.h"
 
 namespace varmio {

@@ -2,10 +2,7 @@
 
 #include "converter_settings.h"
 #include "language_switch.h"
-#include "page/file_list.h"
-#include "page/link_lists.h"
-#include "page/page_generator.h"
-#include "page/page_texts.h"
+#include "page/file_names.h"
 #include "page_sequence.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -18,6 +15,10 @@
 #include "version.h"
 #include "window_host.h"
 #include "wizard/intranet/intranet_page.h"
+#include "wizard/page/file_list.h"
+#include "wizard/page/generate_html.h"
+#include "wizard/page/link_lists.h"
+#include "wizard/page/page_texts.h"
 #include "wizard_window.h"
 
 namespace varmio {

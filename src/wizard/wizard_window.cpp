@@ -2,11 +2,6 @@
 
 #include "finish.h"
 #include "language_switch.h"
-#include "page/file_list.h"
-#include "page/link_dialog.h"
-#include "page/link_lists.h"
-#include "page/page_generator.h"
-#include "page/page_texts.h"
 #include "page_sequence.h"
 #include "platform/basic_text.h"
 #include "platform/dialogs.h"
@@ -22,6 +17,11 @@
 #include "wizard/intranet/intranet_publish.h"
 #include "wizard/intranet/intranet_store.h"
 #include "wizard/intranet/intranet_tree.h"
+#include "wizard/page/file_list.h"
+#include "wizard/page/generate_html.h"
+#include "wizard/page/link_dialog.h"
+#include "wizard/page/link_lists.h"
+#include "wizard/page/page_texts.h"
 
 namespace varmio {
 

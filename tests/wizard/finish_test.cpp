@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "page/file_list.h"
 #include "platform/errors.h"
 #include "support/wizard/harness.h"
 #include "wizard/finish.h"
+#include "wizard/page/file_list.h"
 #include "wizard/startup.h"
 
 namespace varmio::test {

@@ -1,8 +1,8 @@
 #include "control_names.h"
 
-#include "page/link_dialog.h"
 #include "platform/basic_text.h"
 #include "script_stop.h"
+#include "wizard/page/link_dialog.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio::replay {

@@ -5,6 +5,7 @@
 #include "platform/steps.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/file_rows.h"
+#include "wizard/page/generate_html.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

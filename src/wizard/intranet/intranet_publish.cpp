@@ -9,13 +9,13 @@
 #include "intranet/intranet_records.h"
 #include "intranet_page.h"
 #include "intranet_store.h"
-#include "page/page_generator.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
 #include "platform/random.h"
 #include "platform/steps.h"
 #include "wizard/file_rows.h"
+#include "wizard/page/generate_html.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {

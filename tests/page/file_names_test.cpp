@@ -1,4 +1,4 @@
-#include "page/file_list.h"
+#include "page/file_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,7 @@
 #include "file_list.h"
 
-#include "platform/basic_text.h"
+#include "page/file_names.h"
 #include "platform/dialogs.h"
-#include "platform/files.h"
 #include "platform/steps.h"
 #include "settings/settings.h"
 #include "wizard/history.h"
@@ -22,29 +21,10 @@ void enableNextWhenFilesListed(WizardWindow& w) {
 
 }  // namespace
 
-SplitPath splitPath(std::string_view path) {
-    size_t slash = path.rfind(kPathSeparator);
-    if (slash == std::string_view::npos) return {"", std::string(path)};
-    return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
-}
-
-bool hasQuestionMark(const SplitPath& path) {
-    return contains(path.folder, "?") || contains(path.name, "?");
-}
-
 void addFileRow(WizardWindow& w, std::string folder, std::string name) {
     ListItem& row = w.lvwFiles.add(std::move(folder));
     row.setSubItem(1, std::move(name));
     row.setSubItem(2, " ");
-}
-
-int IsItIMG(std::string_view FileName) {
-    static constexpr std::string_view kEndings[] = {".gif", ".jpg",  ".peg",   ".png",
-                                                    ".jpe", ".jfif", ".pjpeg", ".pjp"};
-    std::string lowered = lcase(FileName);
-    for (std::string_view ending : kEndings)
-        if (endsWith(lowered, ending)) return 1;
-    return 0;
 }
 
 void chk_add_files_Click(WizardWindow& w) {

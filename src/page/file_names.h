@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace varmio {
+
+// 1 when the file name ends like a picture the browser shows, else 0.
+int IsItIMG(std::string_view FileName);
+
+struct SplitPath {
+    std::string folder;  // up to and including the last separator; "" when there is none
+    std::string name;
+};
+SplitPath splitPath(std::string_view path);
+// A folder or name holding "?" is no file: it adds no row and links no image.
+bool hasQuestionMark(const SplitPath& path);
+
+}  // namespace varmio
