@@ -10,6 +10,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/steps.h"
+#include "wizard/page/generate_html.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 
