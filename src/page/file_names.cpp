@@ -24,4 +24,16 @@ int IsItIMG(std::string_view FileName) {
     return 0;
 }
 
+bool leavesFolder(std::string_view relativePath) {
+    if (relativePath.starts_with('/')) return true;
+    size_t start = 0;
+    while (start <= relativePath.size()) {
+        size_t end = relativePath.find('/', start);
+        if (end == std::string_view::npos) end = relativePath.size();
+        if (relativePath.substr(start, end - start) == "..") return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace varmio

@@ -1,5 +1,7 @@
 #include "finish.h"
 
+#include "page/file_names.h"
+
 #include "history.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -57,7 +59,8 @@ void cmd_close_Click(WizardWindow& w) {
         tryStep([&] { deleteMatching(home, "*.85"); });
     }
     if (!w.EndPack.empty()) tryStep([&] { deleteMatching(home, "*" + w.EndPack); });
-    if (w.chk_cmpHTML.ticked()) tryStep([&] { deleteFile(w.pageFilePath()); });
+    if (w.chk_cmpHTML.ticked() && !leavesFolder(w.cmb_htmlfile.text))
+        tryStep([&] { deleteFile(w.pageFilePath()); });
 
     history("cmb_htmlfile", w.cmb_htmlfile);
     history("cmb_htmlfoot", w.cmb_htmlfoot);

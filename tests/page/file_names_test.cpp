@@ -20,5 +20,12 @@ TEST(SplitPath, CutsAfterTheLastSeparator) {
     EXPECT_EQ(splitPath("/docs/").name, "");
 }
 
+TEST(LeavesFolder, OnlyAbsoluteNamesAndParentStepsLeave) {
+    for (const char* name : {"/etc/passwd", "../page.htm", "sub/../../x", "..", "a/.."})
+        EXPECT_TRUE(leavesFolder(name)) << name;
+    for (const char* name : {"page.htm", "sub/page.htm", "..page.htm", "a..b/c", ""})
+        EXPECT_FALSE(leavesFolder(name)) << name;
+}
+
 }  // namespace
 }  // namespace varmio::test

@@ -72,6 +72,8 @@ void GenerateHTML(WizardWindow& w, bool final) {
         if (w.opt_index[0].value() == 0 && w.opt_index[1].value() == 0) w.opt_index[0].setValue(1);
     });
     if (final) tryStep([&] { addPageFileRow(w); });
+    // A name leading out of TmpFol is a page file that cannot be created: nothing is written.
+    if (leavesFolder(w.cmb_htmlfile.text)) return;
     writePage(pageInput(w, final));
 }
 
