@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,12 +17,47 @@
 #include "qt_dialogs.h"
 #include "qt_window_host.h"
 #include "screenshot.h"
+#include "standard_options.h"
 #include "wizard/startup.h"
 #include "wizard/wizard_window.h"
 
 namespace {
 
 constexpr int kExitStoreError = 2;
+constexpr const char* kProgram = "varmio-wizard";
+constexpr const char* kUsage =
+    "usage: varmio-wizard [FILE ...]\n"
+    "       varmio-wizard drv\n"
+    "       varmio-wizard /intraman\n"
+    "Builds a web page around a printed document or chosen files and delivers it by FTP,\n"
+    "e-mail, folder copy or into a local intranet.\n"
+    "  (nothing)    add the files by hand\n"
+    "  FILE ...     these files, one argument each (blanks in a path are kept)\n"
+    "  drv          take over the output of the Varmio printer\n"
+    "  /intraman    manage the intranet\n"
+    "  --           every argument after it is a file\n"
+    "  --help, --version\n"
+    "The settings store, the program folder and the Windows folder follow VARMIO_HIVE,\n"
+    "VARMIO_HOME and WINDIR (see varmio-wizard(1)).\n";
+
+// The wizard's own arguments, left over once Qt took its options out of argv. Anything else
+// that looks like an option is a mistake; after "--" every argument is a path.
+std::optional<std::vector<std::string>> wizardArguments(int argc, char** argv) {
+    std::vector<std::string> words;
+    bool paths = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = QString::fromLocal8Bit(argv[i]).toStdString();
+        if (!paths && word == "--") {
+            paths = true;
+        } else if (!paths && varmio::cli::isOption(word)) {
+            varmio::cli::usageError(kProgram, "unknown option " + word, kUsage);
+            return std::nullopt;
+        } else {
+            words.push_back(word);
+        }
+    }
+    return words;
+}
 
 bool canShowDialogs() {
     const QString platform = QGuiApplication::platformName();
@@ -41,13 +77,14 @@ void reportStoreError(const varmio::HiveError& error) {
 
 int main(int argc, char** argv) {
     using namespace varmio;
+    // Answered before QApplication, which needs a display.
+    const cli::Standard asked = cli::standardOption(cli::argumentsOf(argc, argv), false);
+    if (asked != cli::Standard::None) return cli::answer(asked, kProgram, kUsage);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varmio-wizard"));
-
-    // QApplication took its own options out of argv; the rest is the wizard's command line.
-    std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i)
-        words.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    const std::optional<std::vector<std::string>> words = wizardArguments(argc, argv);
+    if (!words) return cli::kExitUsage;
 
     WizardEnvironment env;
     try {
@@ -63,7 +100,7 @@ int main(int argc, char** argv) {
     LinuxShell shell;
     LcgRandom random;
     WizardWindow w(WizardServices{*env.settings, dialogs, shell, *env.system, random, host},
-                   WizardStartInfo{joinCommandLine(words), env.programFolder});
+                   WizardStartInfo{joinCommandLine(*words), env.programFolder, *words});
     MainWindow window(w, host);
 
     try {
