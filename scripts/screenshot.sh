@@ -53,8 +53,8 @@ shot() {
     local look=()
     [[ -z ${palette:-} ]] || look+=(VARMIO_SCREENSHOT_PALETTE=$palette)
     [[ -z ${font_dpi:-} ]] || look+=(QT_FONT_DPI=$font_dpi)
-    (cd "$run" && env "${look[@]}" VARMIO_SCREENSHOT=$out/$name.png \
-        VARMIO_SCREENSHOT_ACTIONS=$actions \
+    (cd "$run" && env "${look[@]}" "VARMIO_SCREENSHOT=$out/$name.png" \
+        "VARMIO_SCREENSHOT_ACTIONS=$actions" \
         xvfb-run -a -s "-screen 0 1600x1000x24" "$root/$wizard" "${words[@]}" 2>&1 |
         grep -v 'XDG_RUNTIME_DIR' || true)
     [[ -s $out/$name.png ]] || { echo "screenshot $name was not made" >&2; exit 1; }

@@ -176,10 +176,11 @@ void MainWindow::applyPalette() {
         QStringLiteral("QFrame#qt_logo_column { background: qlineargradient(x1:0, y1:0, x2:0, "
                        "y2:1, stop:0 %1, stop:1 %2); border-right: 1px solid %3; }")
             .arg(tint(0.06).name(), tint(0.22).name(), rule));
-    // The heading in the link colour when it stands out from the window, else in the text's.
-    QColor heading = colours.color(QPalette::Link);
-    if (qAbs(heading.lightness() - window.lightness()) < 110)
-        heading = colours.color(QPalette::WindowText);
+    // The heading half text colour, half accent: as legible as the text in any theme.
+    const QColor text = colours.color(QPalette::WindowText);
+    const QColor heading =
+        QColor::fromRgbF((text.redF() + accent.redF()) / 2, (text.greenF() + accent.greenF()) / 2,
+                         (text.blueF() + accent.blueF()) / 2);
     QPalette headingPalette = ui_->qt_page_heading->palette();
     headingPalette.setColor(QPalette::WindowText, heading);
     ui_->qt_page_heading->setPalette(headingPalette);
