@@ -1,6 +1,7 @@
 // varmio-wizard: the Varmio Publish Wizard on the desktop.
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 #include <iostream>
@@ -83,6 +84,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varmio-wizard"));
+    // The desktop entry and the icon the installation brings; the built-in logo otherwise.
+    QGuiApplication::setDesktopFileName(QStringLiteral("varmio-wizard"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("varmio-wizard"),
+                                                 QIcon(QStringLiteral(":/logos/logo_0.svg"))));
     const std::optional<std::vector<std::string>> words = wizardArguments(argc, argv);
     if (!words) return cli::kExitUsage;
 
