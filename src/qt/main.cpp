@@ -12,12 +12,15 @@
 #include "app/environment.h"
 #include "main_window.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/hive.h"
 #include "platform/linux_platform.h"
 #include "platform/random.h"
 #include "qt_dialogs.h"
 #include "qt_window_host.h"
 #include "screenshot.h"
+#include "settings/reg_file.h"
+#include "settings/settings.h"
 #include "standard_options.h"
 #include "wizard/startup.h"
 #include "wizard/wizard_window.h"
@@ -74,6 +77,23 @@ void reportStoreError(const varmio::HiveError& error) {
                               QString::fromStdString(text));
 }
 
+// A first start finds the store without texts. The registry installer that start-up launches
+// runs beside the window, too late for its first captions, so the installation's texts are
+// imported before the window loads, as an installer does before a first start on Windows.
+void importTextsOnFirstStart(varmio::WizardEnvironment& env) {
+    using namespace varmio;
+    if (!env.settings->ReadSetting("CONFIG", "Language").empty()) return;
+    std::optional<std::string> text = readFileText(env.programFolder + "/install.reg");
+    if (!text) text = readFileText(installedDataFolder() + "/install.reg");
+    const std::optional<RegFile> installation = text ? parseRegFile(*text) : std::nullopt;
+    if (!installation) return;
+    try {
+        applyRegFile(*env.hive, *installation);
+    } catch (const std::exception& error) {
+        std::cerr << "varmio-wizard: the texts could not be imported: " << error.what() << "\n";
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,6 +118,7 @@ int main(int argc, char** argv) {
         reportStoreError(error);
         return kExitStoreError;
     }
+    importTextsOnFirstStart(env);
 
     QtWindowHost host;
     MainWindow* shown = nullptr;
