@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdg-utils fonts-dejavu-core
     python3-pyftpdlib python3-aiosmtpd
     cups-daemon cups-client cups-filters libpoppler-qt6-dev poppler-utils
+    qt6-translations-l10n desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
 
 missing=()

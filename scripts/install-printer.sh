@@ -11,11 +11,19 @@
 #   $VARMIO_AUTOSTART/varmio-printer-agent.desktop   starts the agent at every login
 #                                          (VARMIO_AUTOSTART: /etc/xdg/autostart)
 #   the queue "Varmio" on the CUPS that CUPS_SERVER names (the system's when unset)
-# The programs come from VARMIO_BIN (default: build/bin of this checkout, else the folder of an
-# installed varmio-wizard). Removing keeps jobs that still wait in the spool.
+# The programs come from VARMIO_BIN (default: build/bin of this checkout, or the bin/ of the
+# installation this script is part of, else the folder of an installed varmio-wizard). Removing
+# keeps jobs that still wait in the spool.
 set -euo pipefail
-source_dir=$(cd "$(dirname "$0")/.." && pwd)
-bin=${VARMIO_BIN:-$source_dir/build/bin}
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ -f $here/varmio.ppd ]]; then
+    # Installed as <prefix>/share/varmio/install-printer.sh beside the printer's files.
+    data=$here
+    bin=${VARMIO_BIN:-$(realpath -m "$here/../../bin")}
+else
+    data=$(cd "$here/.." && pwd)/data
+    bin=${VARMIO_BIN:-$(cd "$here/.." && pwd)/build/bin}
+fi
 if [[ -z ${VARMIO_BIN:-} && ! -x $bin/varmio-printer-backend ]] && command -v varmio-wizard >/dev/null; then
     bin=$(dirname "$(command -v varmio-wizard)")
 fi
@@ -55,12 +63,12 @@ done
 install -d -m 0755 "$serverbin/backend" "$autostart"
 install -m 0700 -o root -g root "$bin/varmio-printer-backend" "$serverbin/backend/varmio"
 install -d -m 0755 -o root -g root "$spool"
-sed "s|^Exec=.*|Exec=$bin/varmio-printer-agent|" "$source_dir/data/varmio-printer-agent.desktop" \
+sed "s|^Exec=.*|Exec=$bin/varmio-printer-agent|" "$data/varmio-printer-agent.desktop" \
     > "$autostart/varmio-printer-agent.desktop"
 chmod 0644 "$autostart/varmio-printer-agent.desktop"
 
 # "abort-job": a job that fails (its owner has no account here, say) must not stop the queue.
-lpadmin -p "$queue" -E -v "varmio:$spool" -P "$source_dir/data/varmio.ppd" \
+lpadmin -p "$queue" -E -v "varmio:$spool" -P "$data/varmio.ppd" \
     -D "Varmio Publish Wizard" -L "Opens the document in the wizard" \
     -o printer-error-policy=abort-job -o printer-is-shared=false 2>&1 |
     grep -v "Printer drivers are deprecated" >&2 || true

@@ -49,8 +49,13 @@ shot() {
     local words=("$@")
     words=("${words[@]//@PRINT@/$run/print}")
     actions=${actions//@PRINT@/$run/print}
-    (cd "$run" && VARMIO_SCREENSHOT=$out/$name.png VARMIO_SCREENSHOT_ACTIONS=$actions \
-        xvfb-run -a -s "-screen 0 1280x800x24" "$root/$wizard" "${words[@]}" 2>&1 |
+    # palette=dark: a dark desktop theme's colours; font_dpi=144: fonts at 150 %.
+    local look=()
+    [[ -z ${palette:-} ]] || look+=(VARMIO_SCREENSHOT_PALETTE=$palette)
+    [[ -z ${font_dpi:-} ]] || look+=(QT_FONT_DPI=$font_dpi)
+    (cd "$run" && env "${look[@]}" "VARMIO_SCREENSHOT=$out/$name.png" \
+        "VARMIO_SCREENSHOT_ACTIONS=$actions" \
+        xvfb-run -a -s "-screen 0 1600x1000x24" "$root/$wizard" "${words[@]}" 2>&1 |
         grep -v 'XDG_RUNTIME_DIR' || true)
     [[ -s $out/$name.png ]] || { echo "screenshot $name was not made" >&2; exit 1; }
 }
@@ -128,5 +133,12 @@ setup=intranet shot wizard-intranet English "click cmd_intra_cfg; node tvwIntra 
 shot wizard-delivery-de Deutsch ""                     drv
 shot wizard-texts-de Deutsch "$texts"                  drv
 shot wizard-links-dialog-de Deutsch "$links"           drv
+# Themes and sizes: the light and the dark colours, fonts at 150 % in both languages.
+shot wizard-theme-light English "$links"               drv
+palette=dark shot wizard-theme-dark English "$links"   drv
+palette=dark setup=intranet shot wizard-theme-dark-intranet English \
+    "click cmd_intra_cfg; node tvwIntra 2" /intraman
+font_dpi=144 shot wizard-font-150 English "$texts"     drv
+font_dpi=144 shot wizard-font-150-de Deutsch "$links"  drv
 echo "Screenshots in $out:"
 ls -1 "$out"/wizard-*.png

@@ -86,14 +86,10 @@ std::string executableFolder() {
     return path.substr(0, path.find_last_of('/'));
 }
 
+// Relative to the program, never a path of the build machine: a build folder is laid out like
+// an installation (bin/ beside share/varmio/).
 std::string installedDataFolder() {
-    std::string installed = executableFolder() + "/../share/varmio";
-    if (fileExists(installed + "/install.reg")) return installed;
-#ifdef VARMIO_SOURCE_DATA_DIR
-    return VARMIO_SOURCE_DATA_DIR;
-#else
-    return installed;
-#endif
+    return executableFolder() + "/../share/varmio";
 }
 
 std::string resolveProgram(const std::string& path) {

@@ -148,10 +148,4 @@ bool FormBinder::isHelperName(const QString& objectName) {
     return objectName.isEmpty() || objectName.startsWith(QLatin1String("qt_"));
 }
 
-QString FormBinder::escapeMnemonic(std::string_view caption) {
-    QString text = qs(caption);
-    text.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return text;
-}
-
 }  // namespace varmio

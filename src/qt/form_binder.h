@@ -45,8 +45,6 @@ class FormBinder {
     static QString objectNameOf(const Control& control);
     // Whether an objectName of ours is a helper rather than a control.
     static bool isHelperName(const QString& objectName);
-    // Qt reads "&" in button texts as the mnemonic mark; the window code means a plain "&".
-    static QString escapeMnemonic(std::string_view caption);
 
     // One control and its widget; a class for each kind of widget, in bindings/.
     class Binding;

@@ -1,5 +1,10 @@
 #include "link_dialog_window.h"
 
+#include <QAbstractButton>
+#include <QPushButton>
+
+#include "access_keys.h"
+#include "accessibility.h"
 #include "form_binder.h"
 #include "ui_link_dialog_window.h"
 #include "wizard/page/link_dialog.h"
@@ -15,6 +20,9 @@ LinkDialogWindow::LinkDialogWindow(LinkDialog& model, QtWindowHost& host, QWidge
     ui_->setupUi(this);
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    pairLabels(*this);
+    // Enter is OK, as in any dialog.
+    if (auto* ok = findChild<QPushButton*>(QStringLiteral("cmd_ok"))) ok->setDefault(true);
     binder_ = std::make_unique<FormBinder>(
         model_, *this, [this](const std::function<void()>& action) { return runner_.run(action); });
     // Escape and the window's close button end the dialog without a result.
@@ -22,7 +30,7 @@ LinkDialogWindow::LinkDialogWindow(LinkDialog& model, QtWindowHost& host, QWidge
     host_.add(*this);
     syncFromModel();
     adjustSize();
-    setFixedSize(size());
+    setMinimumSize(size());
 }
 
 LinkDialogWindow::~LinkDialogWindow() {
@@ -35,6 +43,9 @@ Form& LinkDialogWindow::form() const {
 
 void LinkDialogWindow::syncFromModel() {
     binder_->sync();
+    QSet<QChar> keys;
+    giveAccessKeys(findChildren<QAbstractButton*>(), keys);
+    nameInputs(*this, windowTitle());
     if (!model_.visible && isVisible()) done(QDialog::Accepted);
 }
 

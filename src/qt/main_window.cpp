@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -14,8 +20,11 @@
 #include <QUrl>
 #include <iostream>
 
+#include "access_keys.h"
+#include "accessibility.h"
 #include "form_binder.h"
 #include "pictures.h"
+#include "settings/settings.h"
 #include "ui_main_window.h"
 #include "wizard/page/file_list.h"
 #include "wizard/page_heading.h"
@@ -60,10 +69,6 @@ MainWindow::MainWindow(WizardWindow& model, QtWindowHost& host)
       runner_(host.makeRunner()) {
     initPictures();
     ui_->setupUi(this);
-    setFixedSize(kWindowSize);
-    ui_->qt_logo_column->setStyleSheet(
-        QStringLiteral("QFrame#qt_logo_column { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                       " stop:0 #EAF2F8, stop:1 #C8DAE9); border-right: 1px solid #B4C6D6; }"));
     // The heading stands out from the page's own texts by weight and size rather than by a
     // fixed point size, so it follows the desktop's font.
     QFont headingFont = ui_->qt_page_heading->font();
@@ -71,10 +76,10 @@ MainWindow::MainWindow(WizardWindow& model, QtWindowHost& host)
     if (headingFont.pointSizeF() > 0) headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
     ui_->qt_page_heading->setFont(headingFont);
     ui_->qt_page_heading->setContentsMargins(0, 0, 0, 7);
-    ui_->qt_page_heading->setStyleSheet(QStringLiteral("color: #234F78;"));
-    ui_->qt_page_heading_rule->setStyleSheet(
-        QStringLiteral("QFrame#qt_page_heading_rule { border: none; background: #B4C6D6; }"));
     ui_->qt_page_heading_rule->setFixedHeight(1);
+    applyPalette();
+    // Enter presses Next (see keyPressEvent); the default button shows it.
+    ui_->cmd_next->setDefault(true);
     for (QLabel* logo : ui_->qt_logo_column->findChildren<QLabel*>()) {
         const QString name = logo->objectName();
         const int index = name.mid(name.lastIndexOf(QLatin1Char('_')) + 1).toInt();
@@ -100,14 +105,22 @@ MainWindow::MainWindow(WizardWindow& model, QtWindowHost& host)
     for (const std::string& id : binder_->unbound())
         std::cerr << "varmio-wizard: the window has no widget for " << id << "\n";
 
+    pairLabels(*this);
     host_.add(*this);
     working_ = std::make_unique<WorkingIndicator>(model_.frm_Working, host_);
     // Input for this window is dropped while one of its handlers runs (see eventFilter).
     qApp->installEventFilter(this);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     syncFromModel();
+    // Resizable: the layouts decide the least size, which grows with the font and the texts.
+    QSize size = kWindowSize.expandedTo(minimumSizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+        resize(size);
+        move(screen->availableGeometry().center() - rect().center());
+    } else {
+        resize(size);
+    }
 }
 
 MainWindow::~MainWindow() {
@@ -123,6 +136,82 @@ Form& MainWindow::form() const {
 void MainWindow::syncFromModel() {
     binder_->sync();
     showPageHeading();
+    giveKeysAndNames();
+    // A new window title means a new language (or the first one): Qt's texts follow it.
+    if (model_.caption != title_) {
+        title_ = model_.caption;
+        translations_.follow(model_.settings().ReadSetting("CONFIG", "Language"));
+    }
+}
+
+// Every button and check box of the page in view has an access key of its own, apart from the
+// window's buttons and menu.
+void MainWindow::giveKeysAndNames() {
+    QSet<QChar> windowKeys;
+    for (const QAction* action : menuBar()->actions())
+        if (const QChar key = accessKeyOf(action->text()); !key.isNull()) windowKeys << key;
+    giveAccessKeys(ui_->qt_button_row->findChildren<QAbstractButton*>(), windowKeys);
+    for (QWidget* page :
+         ui_->qt_page_area->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!page->objectName().startsWith(QLatin1String("frm_"))) continue;
+        QSet<QChar> keys = windowKeys;
+        giveAccessKeys(page->findChildren<QAbstractButton*>(), keys);
+    }
+    nameInputs(*this, ui_->qt_page_heading->text());
+}
+
+// Colours come from the palette, so a dark theme keeps every text legible.
+void MainWindow::applyPalette() {
+    const QPalette colours = palette();
+    const QColor window = colours.color(QPalette::Window);
+    const QColor accent = colours.color(QPalette::Highlight);
+    // A light tint of the accent over the window colour, in light and dark themes alike.
+    auto tint = [&](double share) {
+        return QColor::fromRgbF(window.redF() + (accent.redF() - window.redF()) * share,
+                                window.greenF() + (accent.greenF() - window.greenF()) * share,
+                                window.blueF() + (accent.blueF() - window.blueF()) * share);
+    };
+    const QString rule = colours.color(QPalette::Mid).name();
+    ui_->qt_logo_column->setStyleSheet(
+        QStringLiteral("QFrame#qt_logo_column { background: qlineargradient(x1:0, y1:0, x2:0, "
+                       "y2:1, stop:0 %1, stop:1 %2); border-right: 1px solid %3; }")
+            .arg(tint(0.06).name(), tint(0.22).name(), rule));
+    // The heading half text colour, half accent: as legible as the text in any theme.
+    const QColor text = colours.color(QPalette::WindowText);
+    const QColor heading =
+        QColor::fromRgbF((text.redF() + accent.redF()) / 2, (text.greenF() + accent.greenF()) / 2,
+                         (text.blueF() + accent.blueF()) / 2);
+    QPalette headingPalette = ui_->qt_page_heading->palette();
+    headingPalette.setColor(QPalette::WindowText, heading);
+    ui_->qt_page_heading->setPalette(headingPalette);
+    ui_->qt_page_heading_rule->setStyleSheet(
+        QStringLiteral("QFrame#qt_page_heading_rule { border: none; background: %1; }").arg(rule));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && !applyingPalette_) {
+        applyingPalette_ = true;
+        applyPalette();
+        applyingPalette_ = false;
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// A main window has no default button of its own: Enter that no control took presses the
+// focused button, else Next; in a text field Enter is the field's (the window code reads it).
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QWidget* focus = focusWidget();
+    const bool inText = qobject_cast<QComboBox*>(focus) || qobject_cast<QLineEdit*>(focus) ||
+                        qobject_cast<QPlainTextEdit*>(focus);
+    auto* button = qobject_cast<QPushButton*>(focus);
+    if (!button) button = ui_->cmd_next;
+    if (enter && event->modifiers() == Qt::NoModifier && !inText && button->isVisible() &&
+        button->isEnabled()) {
+        button->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // Texts are looked up only when another page shows; a language switch reaches the heading with

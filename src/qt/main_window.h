@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "action_runner.h"
+#include "qt_translations.h"
 #include "qt_window_host.h"
 
 namespace Ui {
@@ -45,10 +46,14 @@ class MainWindow : public QMainWindow, public BoundWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     bool isUserInputForMe(QObject* watched, QEvent* event) const;
     void showPageHeading();
+    void applyPalette();
+    void giveKeysAndNames();
 
     WizardWindow& model_;
     QtWindowHost& host_;
@@ -57,6 +62,9 @@ class MainWindow : public QMainWindow, public BoundWindow {
     std::unique_ptr<FormBinder> binder_;
     std::unique_ptr<WorkingIndicator> working_;
     std::string headingKey_ = "\n";  // nothing shown yet
+    std::string title_ = "\n";       // the window title Qt's translations last followed
+    QtTranslations translations_;
+    bool applyingPalette_ = false;
 };
 
 }  // namespace varmio

@@ -2,11 +2,15 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -16,6 +20,7 @@
 #include "form_binder.h"
 #include "main_window.h"
 #include "qt_window_host.h"
+#include "window_texts.h"
 #include "wizard/form.h"
 
 namespace varmio {
@@ -25,6 +30,33 @@ namespace {
 constexpr int kStepMs = 120;
 constexpr int kGiveUpMs = 10000;
 constexpr int kTitleHeight = 24;
+
+// What a desktop's dark theme hands Qt, for pictures of the window under one.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x2B, 0x2D, 0x30), base(0x1E, 0x1F, 0x22), text(0xE6, 0xE6, 0xE6);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x3D, 0x7E, 0xC4));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x7F, 0xB6, 0xF0));
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x8A, 0x8D, 0x91));
+    dark.setColor(QPalette::Light, QColor(0x45, 0x48, 0x4C));
+    dark.setColor(QPalette::Midlight, QColor(0x3A, 0x3C, 0x40));
+    dark.setColor(QPalette::Mid, QColor(0x55, 0x58, 0x5D));
+    dark.setColor(QPalette::Dark, QColor(0x18, 0x19, 0x1B));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    return dark;
+}
 
 }  // namespace
 
@@ -42,6 +74,10 @@ ScreenshotHook* ScreenshotHook::fromEnvironment(QtWindowHost& host, MainWindow& 
 }
 
 void ScreenshotHook::start() {
+    if (qEnvironmentVariable("VARMIO_SCREENSHOT_PALETTE") == QLatin1String("dark")) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
+    }
     QTimer::singleShot(400, this, [this] { step(); });
 }
 
@@ -167,6 +203,7 @@ void ScreenshotHook::takePicture() {
         return;
     }
     host_.syncAll();
+    if (file_.endsWith(QLatin1String(".txt"))) return writeTexts();
     QPixmap picture = main_.grab();
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -197,6 +234,17 @@ void ScreenshotHook::takePicture() {
     painter.end();
     if (!picture.save(file_, "PNG")) return fail(QStringLiteral("cannot write ") + file_);
     std::cerr << "varmio-wizard: screenshot saved to " << file_.toStdString() << "\n";
+    host_.endProgram();
+}
+
+void ScreenshotHook::writeTexts() {
+    QString texts;
+    for (BoundWindow* window : host_.windows())
+        if (window->widget().isVisible()) texts += shownTexts(window->widget());
+    QFile out(file_);
+    if (!out.open(QIODevice::WriteOnly) || out.write(texts.toUtf8()) < 0)
+        return fail(QStringLiteral("cannot write ") + file_);
+    out.close();
     host_.endProgram();
 }
 

@@ -15,6 +15,8 @@ class QtWindowHost;
 //   VARMIO_SCREENSHOT=FILE.png    once the window is shown and the actions below have run, the
 //                                 open windows are saved as one PNG picture and the program
 //                                 ends with status 0 (2 when an action cannot be carried out);
+//                                 a FILE.txt gets the shown texts instead (window_texts.h);
+//   VARMIO_SCREENSHOT_PALETTE=dark  the colours a dark desktop theme gives (Fusion style);
 //   VARMIO_SCREENSHOT_ACTIONS     user actions played first, separated by ";":
 //                                   click ID | type ID TEXT | key ID CODE | select ID ROW |
 //                                   node ID POSITION (a click on a tree node)
@@ -36,6 +38,7 @@ class ScreenshotHook : public QObject {
     void step();
     bool perform(const QString& action);
     void takePicture();
+    void writeTexts();
     void fail(const QString& why);
 
     QtWindowHost& host_;

@@ -131,12 +131,18 @@ void startManualMode(WizardWindow& w) {
 
 void startFileListMode(WizardWindow& w) {
     tryStep([&] {
-        // Paths are cut at blanks, so two blanks in a row make a row with an empty path.
-        std::string line = w.commandLine() + " ";
-        size_t start = 0;
-        for (size_t blank; (blank = line.find(' ', start)) != std::string::npos;
-             start = blank + 1) {
-            SplitPath path = splitPath(line.substr(start, blank - start));
+        // Given one by one, every argument is a whole path, blanks and all. Otherwise paths are
+        // cut at blanks, so two blanks in a row make a row with an empty path.
+        std::vector<std::string> paths = w.arguments();
+        if (paths.empty()) {
+            std::string line = w.commandLine() + " ";
+            size_t start = 0;
+            for (size_t blank; (blank = line.find(' ', start)) != std::string::npos;
+                 start = blank + 1)
+                paths.push_back(line.substr(start, blank - start));
+        }
+        for (const std::string& text : paths) {
+            SplitPath path = splitPath(text);
             addFileRow(w, path.folder, path.name);
         }
     });

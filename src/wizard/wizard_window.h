@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form.h"
 #include "ui/working_window.h"
@@ -33,6 +34,9 @@ struct WizardServices {
 struct WizardStartInfo {
     std::string commandLine;    // the program's arguments joined by single blanks
     std::string programFolder;  // without a final separator
+    // The arguments one by one, each a whole path in file-list mode; when none are given the
+    // file list is the command line cut at blanks.
+    std::vector<std::string> arguments = {};
 };
 
 // The wizard window frm_wizard: every control of every page, the window-level variables set at
@@ -232,6 +236,7 @@ class WizardWindow : public Form {
 
     const std::string& commandLine() const { return start_.commandLine; }
     const std::string& programFolder() const { return start_.programFolder; }
+    const std::vector<std::string>& arguments() const { return start_.arguments; }
 
     // ---- Shared operations ------------------------------------------------------------------
     Settings& settings() const { return services_.settings; }

@@ -30,12 +30,11 @@
 #include "platform/sqlite_hive.h"
 #include "printer/spool.h"
 #include "settings/settings.h"
+#include "standard_options.h"
 
 namespace {
 
 using namespace varmio;
-
-constexpr int kExitUsage = 2;
 
 QStringList defaultWizard() {
     const QString beside = QString::fromStdString(executableFolder() + "/varmio-wizard");
@@ -79,15 +78,20 @@ int runAgent(Settings& settings, const QCommandLineParser& parser) {
 int main(int argc, char** argv) {
     // A file size limit must fail the write that meets it, not end the agent.
     std::signal(SIGXFSZ, SIG_IGN);
-    const bool config = argc > 1 && std::string_view(argv[1]) == "--config";
+    // The dialog needs a display; --help and --version never do.
+    const bool config =
+        argc > 1 && std::string_view(argv[1]) == "--config" &&
+        cli::standardOption(cli::argumentsOf(argc, argv), false) == cli::Standard::None;
     std::unique_ptr<QCoreApplication> app = config ? std::make_unique<QApplication>(argc, argv)
                                                    : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varmio-printer-agent"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(cli::kVersion));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Opens documents printed to Varmio in the wizard."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {"config", "Choose what printing hands to the wizard."},
         {"once", "Open the jobs queued now, then quit."},
@@ -96,9 +100,10 @@ int main(int argc, char** argv) {
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         std::cerr << "varmio-printer-agent: " << parser.errorText().toStdString() << "\n"
                   << parser.helpText().toStdString();
-        return kExitUsage;
+        return cli::kExitUsage;
     }
     if (parser.isSet("help")) parser.showHelp();
+    if (parser.isSet("version")) parser.showVersion();
 
     std::unique_ptr<SqliteHive> hive;
     try {
@@ -106,7 +111,7 @@ int main(int argc, char** argv) {
     } catch (const HiveError& error) {
         std::cerr << "varmio-printer-agent: " << error.file().string() << ": " << error.reason()
                   << "\n";
-        return kExitUsage;
+        return cli::kExitUsage;
     }
     Settings settings(*hive);
     if (config) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "printer/spool.h"
+#include "standard_options.h"
 #include "user_spool.h"
 
 namespace {
@@ -28,6 +29,12 @@ std::string baseFromDeviceUri() {
     return std::string(text);
 }
 
+constexpr const char* kUsage =
+    "usage: varmio-printer-backend JOB USER TITLE COPIES OPTIONS [FILE]\n"
+    "The CUPS backend \"varmio\": puts a job into its owner's spool folder for the\n"
+    "varmio-printer-agent. Without arguments it lists its device. CUPS calls it as\n"
+    "/usr/lib/cups/backend/varmio with the device URI varmio:/SPOOL in DEVICE_URI.\n";
+
 void onTerminate(int) {
     varmio::requestCancel();
 }
@@ -36,6 +43,15 @@ void onTerminate(int) {
 
 int main(int argc, char** argv) {
     using namespace varmio;
+    // CUPS never passes an option; a person asking gets an answer.
+    if (argc > 1 && argc < 6) {
+        const cli::Standard asked = cli::standardOption(cli::argumentsOf(argc, argv), true);
+        if (asked != cli::Standard::None)
+            return cli::answer(asked, "varmio-printer-backend", kUsage);
+        if (cli::isOption(argv[1]))
+            return cli::usageError("varmio-printer-backend",
+                                   std::string("unknown option ") + argv[1], kUsage);
+    }
     if (argc == 1) {
         std::printf("direct varmio \"Varmio\" \"Varmio Publish Wizard\"\n");
         return kBackendOk;

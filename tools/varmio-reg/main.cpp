@@ -6,13 +6,21 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "standard_options.h"
 #include "tool_hive.h"
 
 int main(int argc, char** argv) {
     using namespace varmio;
+    const cli::Standard asked = cli::standardOption(cli::argumentsOf(argc, argv), true);
+    if (asked != cli::Standard::None) return cli::answer(asked, "varmio-reg", kRegUsage);
     const auto line = parseToolCommandLine(argc, argv);
     if (!line) {
         std::cerr << "ERROR: Invalid syntax: --hive needs a FILE\n" << kRegUsage;
+        return kExitUsage;
+    }
+    if (!line->words.empty() && cli::isOption(line->words[0])) {
+        std::cerr << "ERROR: Invalid syntax: unknown option " << line->words[0] << "\n"
+                  << kRegUsage;
         return kExitUsage;
     }
     const auto command = parseRegCommand(line->words);

@@ -15,6 +15,7 @@
 #include "platform/random.h"
 #include "script.h"
 #include "scripted_dialogs.h"
+#include "standard_options.h"
 #include "transcript.h"
 #include "transcript_shell.h"
 #include "wizard/wizard_window.h"
@@ -24,7 +25,14 @@ namespace {
 using namespace varmio;
 using namespace varmio::replay;
 
-constexpr const char* kUsage = "usage: varmio-replay [--seed N] [--nt] [--exec] SCRIPT [WORD ...]";
+constexpr const char* kUsage =
+    "usage: varmio-replay [--seed N] [--nt] [--exec] SCRIPT [WORD ...]\n"
+    "Runs the wizard's window logic without a display, driven by SCRIPT, and prints a\n"
+    "transcript. The WORDs, joined by single blanks, are the wizard's command line.\n"
+    "  --seed N   seed the random names\n"
+    "  --nt       the platform reports Windows NT\n"
+    "  --exec     carry out shell opens and program starts\n"
+    "Exit status: 0 script ran, 1 an expectation failed, 2 script or usage error.\n";
 
 struct Options {
     std::optional<std::uint32_t> seed;
@@ -51,6 +59,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
             if (n.empty() || error != std::errc() || end != n.data() + n.size()) return false;
             options.seed = seed;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "--") {
+            std::cerr << "varmio-replay: unknown option " << arg << '\n';
             return false;
         } else {
             if (arg == "--") ++i;
@@ -100,10 +109,13 @@ int runReplay(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Only options before SCRIPT are ours: the words after it are the wizard's.
+    const cli::Standard asked = cli::standardOption(cli::argumentsOf(argc, argv), true);
+    if (asked != cli::Standard::None) return cli::answer(asked, "varmio-replay", kUsage);
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::cerr << kUsage << '\n';
-        return 2;
+        std::cerr << kUsage;
+        return cli::kExitUsage;
     }
     try {
         return runReplay(options);

@@ -10,16 +10,23 @@
 #include <iostream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/linux_platform.h"
 #include "platform/locations.h"
 #include "printer/hand_over.h"
+#include "standard_options.h"
 
 namespace {
 
 using namespace varmio;
 
+constexpr const char* kUsage =
+    "usage: varmpdf\n"
+    "Checks that the PDF the converter settings (varmiocv.ini in the Windows folder) name is\n"
+    "in place and complete, waiting a few seconds for it. Exit status 0 in place, 1 not,\n"
+    "2 no converter settings naming a PDF (or a wrong command line).\n";
 constexpr auto kPatience = std::chrono::seconds(10);
 constexpr auto kLookEvery = std::chrono::milliseconds(200);
 
@@ -38,7 +45,11 @@ bool completePdf(const std::string& file) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const std::vector<std::string> args = cli::argumentsOf(argc, argv);
+    const cli::Standard asked = cli::standardOption(args, true);
+    if (asked != cli::Standard::None) return cli::answer(asked, "varmpdf", kUsage);
+    if (!args.empty()) return cli::usageError("varmpdf", "unexpected argument " + args[0], kUsage);
     LinuxSystemInfo system;
     const std::string settingsFile =
         windowsFolder(system) + "/" + std::string(hand_over::kSettingsFile);

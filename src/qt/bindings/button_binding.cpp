@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 
+#include "access_keys.h"
+#include "qt_text.h"
 #include "wizard/controls.h"
 
 namespace varmio {
@@ -14,8 +16,9 @@ ButtonBinding::ButtonBinding(Control& control, QAbstractButton* button, const Ac
 
 void ButtonBinding::sync() {
     syncState();
-    const QString text = FormBinder::escapeMnemonic(control_.caption);
-    if (button_->text() != text) button_->setText(text);
+    if (control_.caption == shown_) return;
+    shown_ = control_.caption;
+    showCaption(*button_, qs(shown_));
 }
 
 }  // namespace varmio

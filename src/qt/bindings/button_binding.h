@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "bindings/binding.h"
 
 class QAbstractButton;
@@ -13,6 +15,10 @@ class ButtonBinding : public FormBinder::Binding {
 
   protected:
     QAbstractButton* button_;
+
+  private:
+    // The caption last shown: the window may add an access key to the text (access_keys.h).
+    std::string shown_ = "\n";
 };
 
 }  // namespace varmio

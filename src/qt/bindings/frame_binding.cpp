@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "qt_text.h"
 #include "wizard/controls.h"
 
 namespace varmio {
@@ -9,7 +10,7 @@ namespace varmio {
 void FrameBinding::sync() {
     syncState();
     if (auto* box = qobject_cast<QGroupBox*>(widget_)) {
-        const QString title = FormBinder::escapeMnemonic(control_.caption);
+        const QString title = qs(control_.caption);
         if (box->title() != title) box->setTitle(title);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "access_keys.h"
 #include "qt_text.h"
 #include "wizard/controls.h"
 
@@ -12,7 +13,10 @@ LabelBinding::LabelBinding(Control& control, QLabel* label, const Act& act)
 
 void LabelBinding::sync() {
     syncState();
-    const QString text = qs(control_.caption);
+    // A label names the control it is the buddy of, and marks its access key; a label alone
+    // has no key to mark.
+    const QString caption = qs(control_.caption);
+    const QString text = label_->buddy() ? caption : withoutAccessKeys(caption);
     if (label_->text() != text) label_->setText(text);
 }
 

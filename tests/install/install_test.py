@@ -1,0 +1,177 @@
+"""The installed program: `cmake --install` into a temporary DESTDIR, then the installed wizard
+in its four modes on a fresh per-user store, with the checkout and the build folder hidden
+(a private mount namespace lays empty folders over them), so that only the installed tree can
+serve it. Also validates the desktop entries and the AppStream metainfo.
+
+usage: install_test.py BUILD_DIR SOURCE_DIR     (exit 77: skipped)
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+SKIP = 77
+BUILD, SOURCE = Path(sys.argv[1]).resolve(), Path(sys.argv[2]).resolve()
+PROGRAMS = ["varmio-wizard", "reginst", "varmio-reg", "varmio-printer-agent",
+            "varmio-printer-backend", "varmpdf"]
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAILED:", what)
+
+
+def run(args, **kwargs):
+    return subprocess.run(args, capture_output=True, text=True, timeout=120, **kwargs)
+
+
+def install(dest):
+    done = run(["cmake", "--install", str(BUILD), "--prefix", "/usr", "--strip"],
+               env={**os.environ, "DESTDIR": str(dest)})
+    if done.returncode != 0:
+        sys.exit("cmake --install failed:\n" + done.stdout + done.stderr)
+    return dest / "usr"
+
+
+def check_tree(usr):
+    share = usr / "share"
+    for program in PROGRAMS:
+        check(os.access(usr / "bin" / program, os.X_OK), "bin/" + program)
+        check((share / "man/man1" / (program + ".1.gz")).is_file(), "man page of " + program)
+    check(not (usr / "bin/varmio-replay").exists(), "varmio-replay is left out")
+    for name in ["install.reg", "help.htm", "qdrn.sec", "varmio.ppd", "install-printer.sh",
+                 "varmio-printer-agent.desktop", "logos/logo_0.svg"]:
+        check((share / "varmio" / name).is_file(), "share/varmio/" + name)
+    check((share / "icons/hicolor/scalable/apps/varmio-wizard.svg").is_file(), "SVG icon")
+    for size in [16, 32, 48, 256]:
+        check((share / f"icons/hicolor/{size}x{size}/apps/varmio-wizard.png").is_file(),
+              f"{size} px icon")
+    # No path of this machine's checkout or build folder is compiled into what is installed.
+    for file in usr.rglob("*"):
+        if file.is_file() and not file.is_symlink():
+            data = file.read_bytes()
+            for folder in {SOURCE, BUILD}:
+                check(str(folder).encode() not in data, f"{file} names {folder}")
+
+
+def validate(usr):
+    share = usr / "share"
+    for tool, args in [("desktop-file-validate", sorted((share / "applications").glob("*.desktop"))),
+                       ("appstreamcli", ["validate", "--no-net",
+                                         *sorted((share / "metainfo").glob("*.xml"))])]:
+        if not shutil.which(tool):
+            print(f"SKIPPED: {tool} is not installed")
+            continue
+        done = run([tool, *map(str, args)])
+        print(f"{tool}: {(done.stdout + done.stderr).strip() or 'no remarks'}")
+        check(done.returncode == 0, tool)
+    entry = (share / "applications/varmio-wizard.desktop").read_text()
+    check("Exec=varmio-wizard %F" in entry and "application/pdf" in entry, "wizard entry")
+    check("Exec=varmio-wizard /intraman" in
+          (share / "applications/varmio-intranet.desktop").read_text(), "intranet entry")
+
+
+def hidden(command):
+    """`command` in a mount namespace where the checkout and the build folder are empty."""
+    outer = [f for f in {SOURCE, BUILD} if not any(o != f and o in f.parents for o in {SOURCE, BUILD})]
+    script = "".join(f"mount -t tmpfs none '{folder}' && " for folder in outer)
+    return ["unshare", "--mount", "--propagation", "private", "sh", "-c",
+            script + 'exec "$@"', "hidden", *command]
+
+
+def wizard(usr, env, texts, *words):
+    if texts.exists():
+        texts.unlink()
+    run_env = {**env, "VARMIO_SCREENSHOT": str(texts)}
+    done = run(hidden([str(usr / "bin/varmio-wizard"), *words]), env=run_env, cwd=env["HOME"])
+    check(done.returncode == 0, f"wizard {words} ends with 0: {done.stderr}")
+    shown = {}
+    if texts.exists():
+        for line in texts.read_text().splitlines():
+            name, _, text = line.partition("\t")
+            shown.setdefault(name, []).append(text.replace("&", ""))
+    return shown
+
+
+def rows(shown):
+    """Folder and name of each row of the file list."""
+    return [row.split("|")[:2] for row in shown.get("lvwFiles", [])]
+
+
+def check_modes(usr, root):
+    home = root / "home"
+    env = {key: value for key, value in os.environ.items()
+           if key not in ("VARMIO_HIVE", "VARMIO_HOME", "WINDIR")}
+    env.update(HOME=str(home), XDG_CONFIG_HOME=str(home / ".config"),
+               XDG_DATA_HOME=str(home / ".local/share"), QT_QPA_PLATFORM="offscreen",
+               PATH=f"{usr / 'bin'}:/usr/bin:/bin")
+    home.mkdir()
+    texts = root / "shown.txt"
+    program_folder = home / ".local/share/varmio"
+    hive = home / ".config/varmio/registry.db"
+
+    # --help and --version neither open a window nor make a store.
+    for option in ["--help", "--version"]:
+        done = run(hidden([str(usr / "bin/varmio-wizard"), option]), env=env)
+        check(done.returncode == 0 and "varmio-wizard" in done.stdout, "wizard " + option)
+    check(not hive.exists() and not program_folder.exists(), "--help touches no store")
+
+    # The first run fills the program folder from the installation and shows the shipped
+    # texts at once.
+    shown = wizard(usr, env, texts)
+    check((program_folder / "install.reg").read_bytes() ==
+          (usr / "share/varmio/install.reg").read_bytes(), "install.reg copied on first run")
+    check(shown.get("window") == ["Varmio Publish Wizard"], f"manual mode title: {shown}")
+    check(shown.get("cmd_next") == ["Next"], "manual mode: Next")
+    check(shown.get("qt_page_heading") == ["Files to publish"], "manual mode: heading")
+
+    papers = root / "papers with blanks"
+    papers.mkdir()
+    shown = wizard(usr, env, texts, str(papers / "annual report.pdf"), "/tmp/b.png")
+    check(rows(shown) == [[f"{papers}/", "annual report.pdf"], ["/tmp/", "b.png"]],
+          f"file-list mode keeps blanks: {shown.get('lvwFiles')}")
+
+    job = root / "job"
+    job.mkdir()
+    (job / "tmp.pdf").write_bytes(b"%PDF-1.4\n%%EOF\n")
+    printer = program_folder / "printer"
+    printer.mkdir(parents=True, exist_ok=True)
+    (printer / "varmiocv.ini").write_text(f"[settings]\r\npdf=1\r\npat={job}\r\n")
+    shown = wizard(usr, env, texts, "drv")
+    check(shown.get("cmd_ftp") == ["FTP Upload"], f"driver mode: delivery page: {shown}")
+    # The page, written at once for the printed document, links it.
+    pages = list((program_folder / "tmp").glob("*.htm"))
+    check(any("tmp.pdf" in page.read_text(errors="replace") for page in pages),
+          f"driver mode: a page for tmp.pdf in {pages}")
+
+    shown = wizard(usr, env, texts, "/intraman")
+    check(shown.get("cmd_close") == ["Finish"], f"intranet manager: {shown}")
+    check("frm_intra" in shown or "cmd_show" in shown, "intranet manager: its page")
+
+    run([str(usr / "bin/varmio-reg"), "add", r"HKLM\SOFTWARE\VARMIO\CONFIG", "/v", "Language",
+         "/d", "Deutsch", "/f"], env=env)
+    shown = wizard(usr, env, texts)
+    check(shown.get("cmd_next") == ["Weiter"], f"Deutsch: {shown.get('cmd_next')}")
+
+
+def main():
+    if not shutil.which("unshare") or run(hidden(["true"])).returncode != 0:
+        print("SKIPPED: hiding the checkout needs unshare and mount (root)")
+        return SKIP
+    with tempfile.TemporaryDirectory(prefix="varmio-install-") as tmp:
+        root = Path(tmp)
+        usr = install(root / "dest")
+        check_tree(usr)
+        validate(usr)
+        check_modes(usr, root)
+    print(f"{'FAILED' if failures else 'passed'}: {len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,158 @@
+#pragma once
+
+// One run of the real desktop window for the window tests: a fresh settings store with the
+// installation data, its own program and Windows folders, quiet dialogs and shell.
+
+#include <QCheckBox>
+#include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <QUrl>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "app/environment.h"
+#include "main_window.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/random.h"
+#include "platform/shell.h"
+#include "qt_window_host.h"
+#include "settings/reg_file.h"
+#include "settings/settings.h"
+#include "wizard/startup.h"
+#include "wizard/version.h"
+#include "wizard/wizard_window.h"
+
+namespace varmio::test {
+
+// Answers every question with Yes and cancels every other dialog, writing down what was shown.
+class AnsweringDialogs : public Dialogs {
+  public:
+    void message(std::string_view text, std::string_view) override { messages.emplace_back(text); }
+    bool question(std::string_view text, std::string_view) override {
+        messages.emplace_back(text);
+        return true;
+    }
+    std::optional<std::string> input(std::string_view, std::string_view,
+                                     std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> openFile(const FileRequest&) override { return std::nullopt; }
+    void beep() override {}
+    std::vector<std::string> messages;
+};
+
+// Opens nothing: a test never starts a browser or the registry installer.
+class QuietShell : public Shell {
+  public:
+    void open(std::string_view file, std::string_view, std::string_view, int) override {
+        opened.emplace_back(file);
+    }
+    void startHidden(std::string_view program) override { opened.emplace_back(program); }
+    std::vector<std::string> opened;
+};
+
+inline std::string readFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void writeFile(const QString& path, const std::string& text) {
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+// One run of the wizard: a fresh settings store with the installation data, its own program
+// and Windows folders, and the real window, started with `commandLine`.
+class Wizard {
+  public:
+    explicit Wizard(const std::string& commandLine,
+                    const std::function<void(Wizard&)>& prepare = {},
+                    const std::string& language = "English") {
+        home = root.filePath(QStringLiteral("home"));
+        windir = root.filePath(QStringLiteral("windows"));
+        files = root.filePath(QStringLiteral("files"));
+        for (const QString& folder : {home + "/tmp", windir, files})
+            QDir().mkpath(folder);
+        qputenv("VARMIO_HIVE", root.filePath(QStringLiteral("registry.db")).toUtf8());
+        qputenv("VARMIO_HOME", home.toUtf8());
+        qputenv("WINDIR", windir.toUtf8());
+        if (prepare) prepare(*this);
+
+        env = openWizardEnvironment(false);
+        const auto installation = parseRegFile(readFile(VARMIO_SOURCE_DIR "/data/install.reg"));
+        if (installation) applyRegFile(*env.hive, *installation);
+        env.settings->WriteSetting("CONFIG", "MG_VERSION", versionStamp());
+        env.settings->WriteSetting("CONFIG", "Language", language);
+
+        host.setEndHandler([this] { ++endRequests; });
+        model = std::make_unique<WizardWindow>(
+            WizardServices{*env.settings, dialogs, shell, *env.system, random, host},
+            WizardStartInfo{commandLine, env.programFolder});
+        window = std::make_unique<MainWindow>(*model, host);
+        try {
+            Form_Load(*model);
+        } catch (const ProgramEnd&) {
+            ++endRequests;
+        }
+        host.syncAll();
+        window->show();
+    }
+
+    template <class T = QWidget>
+    T* widget(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found) qWarning("no widget %s", name);
+        return found;
+    }
+    bool shows(const char* name) const { return widget(name)->isVisibleTo(window.get()); }
+    QTreeWidget* fileList() const { return widget<QTreeWidget>("lvwFiles"); }
+
+    void click(const char* name) {
+        auto* button = widget<QAbstractButton>(name);
+        QVERIFY2(button->isVisible() && button->isEnabled(), name);
+        // A check box takes clicks on its box and its text only.
+        const QPoint where = qobject_cast<QCheckBox*>(button) ? QPoint(6, button->height() / 2)
+                                                              : button->rect().center();
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+    }
+
+    // Drops a file of our own onto the file list, as from a file manager.
+    QString dropFile(const QString& name) {
+        const QString path = files + "/" + name;
+        writeFile(path, "content of " + name.toStdString());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QWidget* target = fileList()->viewport();
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        return path;
+    }
+
+    // Sets a check box by clicking it when it shows the other state.
+    void tick(const char* name, bool ticked) {
+        if (widget<QCheckBox>(name)->isChecked() != ticked) click(name);
+    }
+
+    QTemporaryDir root;
+    QString home, windir, files;
+    WizardEnvironment env;
+    AnsweringDialogs dialogs;
+    QuietShell shell;
+    LcgRandom random{7};
+    QtWindowHost host;
+    std::unique_ptr<WizardWindow> model;
+    std::unique_ptr<MainWindow> window;
+    int endRequests = 0;
+};
+
+}  // namespace varmio::test
