@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The window's controls as plain data with the properties and events the window code uses.
@@ -197,15 +198,23 @@ class ListView : public Control {
 };
 
 struct TreeNode {
-    std::string key;
+    TreeNode(std::string key, std::string text, int image, TreeNode* parent)
+        : key(std::move(key)), text(std::move(text)), image(image), parent(parent) {}
+
+    const std::string key;  // fixed: the tree finds its nodes by key
     std::string text;
     std::string tag;
     int image = 0;
     bool expanded = false;
     TreeNode* parent = nullptr;
+
+  private:
+    friend class TreeView;
+    int position_ = 0;  // in the tree that holds it
 };
 
-// A tree view. Nodes keep the order in which they were added; positions count from 1.
+// A tree view. Nodes keep the order in which they were added; positions count from 1. Keys
+// are unique without regard to case ("" is no key); a node is found by key in constant time.
 class TreeView : public Control {
   public:
     TreeView(Form& form, std::string name, Control* container = nullptr, int index = -1)
@@ -216,7 +225,7 @@ class TreeView : public Control {
     TreeNode& add(std::string_view parentKey, std::string key, std::string text, int image);
     // Adds a child of `parent` (a node of this tree).
     TreeNode& addChild(TreeNode& parent, std::string key, std::string text, int image);
-    // Removes a node with all its descendants.
+    // Removes a node with all its descendants; the nodes after them move up.
     void remove(TreeNode& node);
     void clear();
 
@@ -240,7 +249,16 @@ class TreeView : public Control {
   private:
     TreeNode& insert(TreeNode* parent, std::string key, std::string text, int image);
 
+    // Keys hash and compare without regard to ASCII case; the views point into the nodes.
+    struct NoCaseHash {
+        size_t operator()(std::string_view key) const;
+    };
+    struct NoCaseEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+
     std::vector<std::unique_ptr<TreeNode>> nodes_;
+    std::unordered_map<std::string_view, TreeNode*, NoCaseHash, NoCaseEqual> byKey_;
     TreeNode* selected_ = nullptr;
 };
 
