@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -213,6 +216,16 @@ struct TreeNode {
     int position_ = 0;  // in the tree that holds it
 };
 
+// A change to which nodes a tree holds, for a front end that shows them without rebuilding.
+// Additions need no entry: a node is always added last, so the nodes added since a front end
+// last looked are the ones after those it shows.
+struct TreeChange {
+    enum class Kind { Removed, Cleared };
+    Kind kind;
+    int position = 0;            // Removed: the position the node had then
+    std::uint64_t revision = 0;  // the tree's revision this change made
+};
+
 // A tree view. Nodes keep the order in which they were added; positions count from 1. Keys
 // are unique without regard to case ("" is no key); a node is found by key in constant time.
 class TreeView : public Control {
@@ -239,6 +252,13 @@ class TreeView : public Control {
     void select(TreeNode* node) { selected_ = node; }
     int selectedPosition() const { return selected_ ? position(*selected_) : 0; }
 
+    // Counts every add, removal and clear. A front end that showed the tree at one revision
+    // applies the removals since then (a subtree's nodes one by one, deepest first) and adds
+    // the nodes it does not show yet. Nullopt when those removals are no longer kept: the front
+    // end shows the tree afresh. Text, image and expansion are plain fields a front end compares.
+    std::uint64_t revision() const { return revision_; }
+    std::optional<std::span<const TreeChange>> changesSince(std::uint64_t revision) const;
+
     std::function<void(TreeNode&)> onNodeClick;
     std::function<void(int button, int shift)> onMouseDown;
 
@@ -248,6 +268,7 @@ class TreeView : public Control {
 
   private:
     TreeNode& insert(TreeNode* parent, std::string key, std::string text, int image);
+    void record(TreeChange::Kind kind, int position);
 
     // Keys hash and compare without regard to ASCII case; the views point into the nodes.
     struct NoCaseHash {
@@ -259,6 +280,9 @@ class TreeView : public Control {
 
     std::vector<std::unique_ptr<TreeNode>> nodes_;
     std::unordered_map<std::string_view, TreeNode*, NoCaseHash, NoCaseEqual> byKey_;
+    std::vector<TreeChange> journal_;  // removals and clears, oldest first
+    std::uint64_t revision_ = 0;
+    std::uint64_t forgotten_ = 0;  // changes up to this revision are no longer in the journal
     TreeNode* selected_ = nullptr;
 };
 

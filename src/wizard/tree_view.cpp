@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <unordered_set>
 #include <utility>
 
@@ -6,6 +7,12 @@
 #include "platform/errors.h"
 
 namespace varmio {
+
+namespace {
+// A front end that has not looked for this many removals rebuilds instead; this bounds the
+// journal of a tree nobody shows.
+constexpr size_t kJournalLimit = 1 << 14;
+}  // namespace
 
 size_t TreeView::NoCaseHash::operator()(std::string_view key) const {
     size_t hash = 14695981039346656037ull;  // FNV-1a
@@ -25,6 +32,7 @@ TreeNode& TreeView::insert(TreeNode* parent, std::string key, std::string text, 
         std::make_unique<TreeNode>(std::move(key), std::move(text), image, parent));
     node->position_ = count();
     if (!node->key.empty()) byKey_.emplace(node->key, node.get());
+    ++revision_;
     return *node;
 }
 
@@ -51,6 +59,9 @@ void TreeView::remove(TreeNode& node) {
     if (doomed.contains(selected_)) selected_ = nullptr;
     for (const TreeNode* n : doomed)
         if (!n->key.empty()) byKey_.erase(n->key);
+    for (size_t i = nodes_.size(); i-- > static_cast<size_t>(first - 1);)
+        if (doomed.contains(nodes_[i].get()))
+            record(TreeChange::Kind::Removed, static_cast<int>(i) + 1);
     std::erase_if(nodes_,
                   [&](const std::unique_ptr<TreeNode>& n) { return doomed.contains(n.get()); });
     for (size_t i = static_cast<size_t>(first - 1); i < nodes_.size(); ++i)
@@ -61,6 +72,26 @@ void TreeView::clear() {
     byKey_.clear();
     nodes_.clear();
     selected_ = nullptr;
+    // Nothing before a clear matters to a front end any more.
+    forgotten_ = revision_;
+    journal_.clear();
+    record(TreeChange::Kind::Cleared, 0);
+}
+
+void TreeView::record(TreeChange::Kind kind, int position) {
+    if (journal_.size() >= kJournalLimit) {
+        forgotten_ = revision_;
+        journal_.clear();
+    }
+    journal_.push_back({kind, position, ++revision_});
+}
+
+std::optional<std::span<const TreeChange>> TreeView::changesSince(std::uint64_t revision) const {
+    if (revision < forgotten_ || revision > revision_) return std::nullopt;
+    auto first = std::upper_bound(
+        journal_.begin(), journal_.end(), revision,
+        [](std::uint64_t r, const TreeChange& change) { return r < change.revision; });
+    return std::span<const TreeChange>(first, journal_.end());
 }
 
 TreeNode& TreeView::node(int position) {
