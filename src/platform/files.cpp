@@ -162,46 +162,6 @@ void deleteFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) throwFileError(errno, path);
 }
 
-void copyFile(const std::string& from, const std::string& to) {
-    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) throwFileError(errno, from);
-    struct stat st {};
-    ::fstat(in, &st);
-    if (S_ISDIR(st.st_mode)) {
-        ::close(in);
-        throw RuntimeError(errnum::kPathFileAccessError, "Path/File access error");
-    }
-    int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (out < 0) {
-        int e = errno;
-        ::close(in);
-        throwFileError(e, to);
-    }
-    char buf[1 << 16];
-    for (;;) {
-        ssize_t got = ::read(in, buf, sizeof buf);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            int e = errno;
-            ::close(in), ::close(out);
-            throwFileError(e, from);
-        }
-        for (ssize_t done = 0; done < got;) {
-            ssize_t put = ::write(out, buf + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) continue;
-                int e = errno;
-                ::close(in), ::close(out);
-                throwFileError(e, to);
-            }
-            done += put;
-        }
-    }
-    ::close(in);
-    if (::close(out) != 0) throwFileError(errno, to);
-}
-
 void makeFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0755) != 0) throwFileError(errno, path);
 }
