@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 
 #include "basic_text.h"
 #include "errors.h"
@@ -115,33 +113,44 @@ std::string entryPath(const std::string& folder, const std::string& name) {
     return folder.empty() ? name : joinPath(folder, name);
 }
 
+// What an entry is, from the folder listing when the file system says (most do), else from a
+// stat that follows a symbolic link as the listing's callers expect.
+bool entryIs(const std::string& folder, const dirent& entry, unsigned char wanted) {
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return entry.d_type == wanted;
+    struct stat st {};
+    if (::stat(entryPath(folder, entry.d_name).c_str(), &st) != 0) return false;
+    return wanted == DT_REG ? S_ISREG(st.st_mode) : S_ISDIR(st.st_mode);
+}
+
 template <class Keep>
 std::vector<std::string> listEntries(const std::string& folder, Keep keep) {
-    std::vector<std::string> names;
+    std::vector<std::pair<std::string, std::string>> found;  // lowered name, name
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir) return names;
-    while (dirent* entry = ::readdir(dir)) {
-        std::string name = entry->d_name;
+    if (!dir) return {};
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
         if (name == "." || name == "..") continue;
-        if (keep(name, entryPath(folder, name))) names.push_back(name);
+        if (keep(*entry)) found.emplace_back(lcase(name), name);
     }
     ::closedir(dir);
     // Listings come in name order, as on the file systems the records were designed for.
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return lcase(a) < lcase(b); });
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> names;
+    names.reserve(found.size());
+    for (auto& [lowered, name] : found)
+        names.push_back(std::move(name));
     return names;
 }
 }  // namespace
 
 std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) {
-    return listEntries(folder, [&](const std::string& name, const std::string& full) {
-        return fileExists(full) && matchesPattern(name, pattern);
+    return listEntries(folder, [&](const dirent& entry) {
+        return matchesPattern(entry.d_name, pattern) && entryIs(folder, entry, DT_REG);
     });
 }
 
 std::vector<std::string> listFolders(const std::string& folder) {
-    return listEntries(
-        folder, [](const std::string&, const std::string& full) { return folderExists(full); });
+    return listEntries(folder, [&](const dirent& entry) { return entryIs(folder, entry, DT_DIR); });
 }
 
 void deleteMatching(const std::string& folder, std::string_view pattern) {
@@ -151,46 +160,6 @@ void deleteMatching(const std::string& folder, std::string_view pattern) {
 
 void deleteFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) throwFileError(errno, path);
-}
-
-void copyFile(const std::string& from, const std::string& to) {
-    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) throwFileError(errno, from);
-    struct stat st {};
-    ::fstat(in, &st);
-    if (S_ISDIR(st.st_mode)) {
-        ::close(in);
-        throw RuntimeError(errnum::kPathFileAccessError, "Path/File access error");
-    }
-    int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (out < 0) {
-        int e = errno;
-        ::close(in);
-        throwFileError(e, to);
-    }
-    char buf[1 << 16];
-    for (;;) {
-        ssize_t got = ::read(in, buf, sizeof buf);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            int e = errno;
-            ::close(in), ::close(out);
-            throwFileError(e, from);
-        }
-        for (ssize_t done = 0; done < got;) {
-            ssize_t put = ::write(out, buf + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) continue;
-                int e = errno;
-                ::close(in), ::close(out);
-                throwFileError(e, to);
-            }
-            done += put;
-        }
-    }
-    ::close(in);
-    if (::close(out) != 0) throwFileError(errno, to);
 }
 
 void makeFolder(const std::string& path) {
@@ -211,9 +180,18 @@ void removeFolder(const std::string& path) {
 }
 
 std::optional<std::string> readFileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string text;
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, buf, sizeof buf);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;  // a folder, say, opens but reads as nothing
+        text.append(buf, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    return text;
 }
 
 std::vector<std::string> readLines(const std::string& path) {
@@ -221,17 +199,13 @@ std::vector<std::string> readLines(const std::string& path) {
     if (!file) throwFileError(fileExists(path) ? EACCES : ENOENT, path);
     const std::string& all = *file;
     std::vector<std::string> lines;
-    std::string current;
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (all[i] == '\r') {
-            lines.push_back(std::move(current));
-            current.clear();
-            if (i + 1 < all.size() && all[i + 1] == '\n') ++i;
-        } else {
-            current += all[i];
-        }
+    size_t start = 0;
+    for (size_t cr = all.find('\r'); cr != std::string::npos; cr = all.find('\r', start)) {
+        lines.emplace_back(all, start, cr - start);
+        start = cr + 1;
+        if (start < all.size() && all[start] == '\n') ++start;
     }
-    if (!current.empty()) lines.push_back(std::move(current));
+    if (start < all.size()) lines.emplace_back(all, start);
     return lines;
 }
 

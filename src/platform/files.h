@@ -32,7 +32,8 @@ std::string fileDateTime(const std::string& path);
 void deleteMatching(const std::string& folder, std::string_view pattern);
 // Deletes one file; throws when it does not exist or cannot be deleted.
 void deleteFile(const std::string& path);
-// Copies, replacing an existing target.
+// Copies, replacing an existing target; the kernel copies the bytes itself where the file
+// systems let it (file_copy.cpp).
 void copyFile(const std::string& from, const std::string& to);
 void makeFolder(const std::string& path);    // throws 75 when it exists
 void makeFolders(const std::string& path);   // with every missing folder on the way

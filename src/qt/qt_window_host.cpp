@@ -37,6 +37,7 @@ ActionRunner QtWindowHost::makeRunner() {
 
 void QtWindowHost::syncAll() {
     if (ended_) return;
+    lastSync_ = std::chrono::steady_clock::now();
     for (BoundWindow* window : std::vector<BoundWindow*>(windows_))
         window->syncFromModel();
     if (BoundWindow* main = mainWindow()) showPointer(main->form().mousePointer);
@@ -76,7 +77,10 @@ void QtWindowHost::runModal(Form& dialog) {
 
 void QtWindowHost::doEvents() {
     if (ended_) throw ProgramEnd{};
-    syncAll();
+    if (std::chrono::steady_clock::now() - lastSync_ >= kWorkFrame)
+        syncAll();
+    else if (BoundWindow* main = mainWindow())
+        showPointer(main->form().mousePointer);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (ended_) throw ProgramEnd{};
 }

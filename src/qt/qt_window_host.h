@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -47,6 +48,10 @@ class QtWindowHost : public WindowHost {
 
     // Model -> every open window, and the mouse pointer.
     void syncAll();
+    // Long work lets events through after every small step (a node read, a file sent). The
+    // windows show the model again only once a frame has passed since they last did; the mouse
+    // pointer and the events in between (painting among them) are seen to every time.
+    static constexpr std::chrono::milliseconds kWorkFrame{20};
 
     // Ends the program: every window closes, then the end handler runs (by default the
     // application leaves its event loops with exit status 0). Handlers still on the stack
@@ -65,6 +70,7 @@ class QtWindowHost : public WindowHost {
     std::function<void()> onEnd_;
     bool ended_ = false;
     bool hourglass_ = false;
+    std::chrono::steady_clock::time_point lastSync_;
 };
 
 }  // namespace varmio

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The window's controls as plain data with the properties and events the window code uses.
@@ -197,15 +201,33 @@ class ListView : public Control {
 };
 
 struct TreeNode {
-    std::string key;
+    TreeNode(std::string key, std::string text, int image, TreeNode* parent)
+        : key(std::move(key)), text(std::move(text)), image(image), parent(parent) {}
+
+    const std::string key;  // fixed: the tree finds its nodes by key
     std::string text;
     std::string tag;
     int image = 0;
     bool expanded = false;
     TreeNode* parent = nullptr;
+
+  private:
+    friend class TreeView;
+    int position_ = 0;  // in the tree that holds it
 };
 
-// A tree view. Nodes keep the order in which they were added; positions count from 1.
+// A change to which nodes a tree holds, for a front end that shows them without rebuilding.
+// Additions need no entry: a node is always added last, so the nodes added since a front end
+// last looked are the ones after those it shows.
+struct TreeChange {
+    enum class Kind { Removed, Cleared };
+    Kind kind;
+    int position = 0;            // Removed: the position the node had then
+    std::uint64_t revision = 0;  // the tree's revision this change made
+};
+
+// A tree view. Nodes keep the order in which they were added; positions count from 1. Keys
+// are unique without regard to case ("" is no key); a node is found by key in constant time.
 class TreeView : public Control {
   public:
     TreeView(Form& form, std::string name, Control* container = nullptr, int index = -1)
@@ -216,7 +238,7 @@ class TreeView : public Control {
     TreeNode& add(std::string_view parentKey, std::string key, std::string text, int image);
     // Adds a child of `parent` (a node of this tree).
     TreeNode& addChild(TreeNode& parent, std::string key, std::string text, int image);
-    // Removes a node with all its descendants.
+    // Removes a node with all its descendants; the nodes after them move up.
     void remove(TreeNode& node);
     void clear();
 
@@ -230,6 +252,13 @@ class TreeView : public Control {
     void select(TreeNode* node) { selected_ = node; }
     int selectedPosition() const { return selected_ ? position(*selected_) : 0; }
 
+    // Counts every add, removal and clear. A front end that showed the tree at one revision
+    // applies the removals since then (a subtree's nodes one by one, deepest first) and adds
+    // the nodes it does not show yet. Nullopt when those removals are no longer kept: the front
+    // end shows the tree afresh. Text, image and expansion are plain fields a front end compares.
+    std::uint64_t revision() const { return revision_; }
+    std::optional<std::span<const TreeChange>> changesSince(std::uint64_t revision) const;
+
     std::function<void(TreeNode&)> onNodeClick;
     std::function<void(int button, int shift)> onMouseDown;
 
@@ -239,8 +268,21 @@ class TreeView : public Control {
 
   private:
     TreeNode& insert(TreeNode* parent, std::string key, std::string text, int image);
+    void record(TreeChange::Kind kind, int position);
+
+    // Keys hash and compare without regard to ASCII case; the views point into the nodes.
+    struct NoCaseHash {
+        size_t operator()(std::string_view key) const;
+    };
+    struct NoCaseEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
 
     std::vector<std::unique_ptr<TreeNode>> nodes_;
+    std::unordered_map<std::string_view, TreeNode*, NoCaseHash, NoCaseEqual> byKey_;
+    std::vector<TreeChange> journal_;  // removals and clears, oldest first
+    std::uint64_t revision_ = 0;
+    std::uint64_t forgotten_ = 0;  // changes up to this revision are no longer in the journal
     TreeNode* selected_ = nullptr;
 };
 

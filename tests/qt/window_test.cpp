@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -290,6 +291,40 @@ class WindowTest : public QObject {
         wizard.click("cmd_add_link_0");
         QCOMPARE(links->topLevelItemCount(), 1);
         QVERIFY(!wizard.model->frm_Input_Link);
+    }
+
+    // The tree widget follows the model change by change: every item shows the node at the
+    // position it carries, below the item of that node's parent.
+    void intranetTreeFollowsTheModel() {
+        Wizard wizard("/intraman");
+        TreeView& tree = wizard.model->tvwIntra;
+        auto* widget = wizard.widget<QTreeWidget>("tvwIntra");
+        auto showsModel = [&] {
+            wizard.host.syncAll();
+            int items = 0;
+            for (QTreeWidgetItemIterator it(widget); *it; ++it, ++items) {
+                const TreeNode& node = tree.node((*it)->data(0, Qt::UserRole).toInt());
+                const int parent =
+                    (*it)->parent() ? (*it)->parent()->data(0, Qt::UserRole).toInt() : 0;
+                if ((*it)->text(0) != QString::fromStdString(node.text) ||
+                    parent != (node.parent ? tree.position(*node.parent) : 0))
+                    return false;
+            }
+            return items == tree.count();
+        };
+        tree.add("root", "a", "A", 1);
+        tree.add("root", "b", "B", 1);
+        tree.addChild(tree.add("a", "a1", "A1", 1), "", "Document", 4);
+        QVERIFY(showsModel());
+        widget->topLevelItem(0)->setData(0, Qt::UserRole + 9, 42);  // gone if rebuilt
+        tree.add("b", "b1", "B1", 1);
+        tree.remove(*tree.find("a"));
+        tree.add("root", "c", "C", 1);
+        tree.find("b")->text = "B renamed";
+        QVERIFY(showsModel());
+        QCOMPARE(widget->topLevelItem(0)->data(0, Qt::UserRole + 9).toInt(), 42);
+        wizard.click("cmd_intra_refresh");
+        QVERIFY(showsModel());
     }
 
     void workingIndicatorShowsWhileAHandlerWorks() {
