@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "intranet/intranet_page.h"
+#include "intranet/intranet_list.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
 

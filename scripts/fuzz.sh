@@ -43,7 +43,7 @@ for name in "${names[@]}"; do
     program=$build/bin/fuzz-$name
     [[ -x $program ]] || { echo "no fuzz target $name" >&2; exit 2; }
     mkdir -p "$build/corpus/$name" "$build/artifacts/$name" "$build/logs"
-    flags=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096
+    flags=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=1024
         -print_final_stats=1 -artifact_prefix="$build/artifacts/$name/")
     [[ -f fuzz/dict/$name.dict ]] && flags+=(-dict="fuzz/dict/$name.dict")
     log=$build/logs/$name.log
