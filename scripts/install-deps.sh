@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config clang-format ccache
+    build-essential cmake ninja-build pkg-config clang-format ccache clang libclang-rt-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libsqlite3-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev

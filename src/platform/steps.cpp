@@ -14,7 +14,7 @@ bool stepDiagnosisEnabled() {
     return enabled;
 }
 
-void reportSkippedStep(const std::source_location& where, const char* error) {
+void reportSkippedStep(const SourceLocation& where, const char* error) {
     std::fprintf(stderr, "varmio: step skipped in %s (%s:%u): %s\n", where.function_name(),
                  where.file_name(), static_cast<unsigned>(where.line()), error);
 }

@@ -326,7 +326,9 @@ std::optional<std::string> fullKeyPath(std::string_view path) {
     auto rest = path.substr(cut + 1);
     if (!rest.empty() && rest.back() == '\\') rest.remove_suffix(1);
     if (rest.empty()) return full;
-    if (rest.front() == '\\' || rest.find("\\\\") != std::string_view::npos) return std::nullopt;
+    // One trailing backslash is dropped; a second one ends the path in an empty part.
+    if (rest.front() == '\\' || rest.back() == '\\' || rest.find("\\\\") != std::string_view::npos)
+        return std::nullopt;
     return full + "\\" + std::string(rest);
 }
 

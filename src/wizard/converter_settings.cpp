@@ -15,7 +15,10 @@ bool readConverterSettings(WizardWindow& w, const std::string& file, ConverterOu
     if (!fileExists(file)) return false;
     auto lines = hand_over::converterSettingsLines(readFileText(file).value_or(""));
     if (!lines) return false;
-    for (auto& [key, value] : *lines) {
+    // Named members, not a structured binding: clang before 16 cannot capture one in a lambda.
+    for (hand_over::ConverterLine& line : *lines) {
+        const std::string& key = line.key;
+        std::string& value = line.value;
         double number = Val(value);
         tryStep([&] {
             if (key == "gif") {

@@ -25,6 +25,7 @@ TEST(RegFileKeyPathTest, RootsAreSpelledOut) {
     EXPECT_EQ(fullKeyPath("hkey_users\\x"), "HKEY_USERS\\x");
     EXPECT_FALSE(fullKeyPath("HKXX\\Software"));
     EXPECT_FALSE(fullKeyPath("HKLM\\\\Software"));
+    EXPECT_FALSE(fullKeyPath("HKLM\\Software\\\\"));
     EXPECT_FALSE(fullKeyPath(""));
 }
 
