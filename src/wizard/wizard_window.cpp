@@ -165,7 +165,7 @@ void WizardWindow::wire() {
 }
 
 FtpClient& WizardWindow::ftp() {
-    if (!ftp_) ftp_ = makeFtpClient();
+    if (!ftp_) ftp_ = makeFtpClient(system());
     return *ftp_;
 }
 
