@@ -13,6 +13,7 @@
 #include "platform/hive.h"
 #include "platform/linux_platform.h"
 #include "platform/random.h"
+#include "platform/secret_service_keyring.h"
 #include "qt_dialogs.h"
 #include "qt_window_host.h"
 #include "screenshot.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     LcgRandom random;
     WizardWindow w(WizardServices{*env.settings, dialogs, shell, *env.system, random, host},
                    WizardStartInfo{joinCommandLine(words), env.programFolder});
+    SecretServiceKeyring keyring;
+    w.keyring = &keyring;
     MainWindow window(w, host);
 
     try {

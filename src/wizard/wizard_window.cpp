@@ -22,6 +22,7 @@
 #include "window_host.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/delivery_events.h"
+#include "wizard/delivery/mail_account_dialog.h"
 
 namespace varmio {
 
@@ -135,6 +136,7 @@ void WizardWindow::wire() {
     // Delivery page.
     cmd_ftp.onClick = on(cmd_ftp_Click);
     cmd_mail.onClick = on(cmd_mail_Click);
+    cmd_mail_account.onClick = on(cmd_mail_account_Click);
     cmd_unc.onClick = on(cmd_unc_Click);
     cmd_intra.onClick = on(cmd_intra_Click);
 

@@ -24,12 +24,14 @@ namespace {
 using namespace varmio;
 using namespace varmio::replay;
 
-constexpr const char* kUsage = "usage: varmio-replay [--seed N] [--nt] [--exec] SCRIPT [WORD ...]";
+constexpr const char* kUsage =
+    "usage: varmio-replay [--seed N] [--nt] [--exec] [--ask-mail-account] SCRIPT [WORD ...]";
 
 struct Options {
     std::optional<std::uint32_t> seed;
     bool windowsNT = false;
     bool exec = false;
+    bool askMailAccount = false;
     std::string script;
     std::vector<std::string> words;  // the wizard's command line
 };
@@ -43,6 +45,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.windowsNT = true;
         } else if (arg == "--exec") {
             options.exec = true;
+        } else if (arg == "--ask-mail-account") {
+            options.askMailAccount = true;
         } else if (arg == "--seed") {
             if (++i == argc) return false;
             std::string_view n = argv[i];
@@ -94,6 +98,9 @@ int runReplay(const Options& options) {
     Interpreter interpreter(std::move(script), transcript, dialogs, answers, std::cerr);
     WizardWindow window({*env.settings, dialogs, shell, *env.system, random, interpreter},
                         {joinCommandLine(options.words), env.programFolder});
+    // Scripts configure mail through the environment; the account dialog that the mail logon
+    // opens by itself comes only when asked for. (A script opens it with cmd_mail_account.)
+    window.askMailAccountOnLogon = options.askMailAccount;
     return interpreter.run(window);
 }
 

@@ -18,24 +18,6 @@ void rebuildFromHistory(WizardWindow& w, ComboBox& box, std::string_view history
 
 }  // namespace
 
-bool mailLogon(WizardWindow& w) {
-    try {
-        if (w.mail().logon() != 0) {
-            w.MsgBox(w.GetText("MAPI_SEND_FAILED") + " (No_MAPI_Client [000000])");
-            return false;
-        }
-        if (w.mailSessionOpen) {
-            w.MsgBox("Session already established");
-            return false;
-        }
-        w.mailSessionOpen = true;
-        return true;
-    } catch (const std::exception& e) {
-        w.MsgBox(failureText(w, "MAPI_SEND_FAILED", e));
-        return false;
-    }
-}
-
 void mailSend(WizardWindow& w) {
     if (!validMailRecipient(w.txt_MAIL_RECIP.text)) {
         w.MsgBox(w.GetText("NOTVALIDEMAIL"));
