@@ -28,8 +28,6 @@ void CurlInterrupt::attach(CURL* curl) {
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
-    sent_ = 0;
-    total_ = 0;
 }
 
 void CurlInterrupt::interrupt() {

@@ -153,7 +153,8 @@ void deleteFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) throwFileError(errno, path);
 }
 
-void copyFile(const std::string& from, const std::string& to) {
+void copyFile(const std::string& from, const std::string& to,
+              const std::function<bool(std::uintmax_t copied)>& keepGoing) {
     int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) throwFileError(errno, from);
     struct stat st {};
@@ -169,6 +170,7 @@ void copyFile(const std::string& from, const std::string& to) {
         throwFileError(e, to);
     }
     char buf[1 << 16];
+    std::uintmax_t copied = 0;
     for (;;) {
         ssize_t got = ::read(in, buf, sizeof buf);
         if (got == 0) break;
@@ -187,6 +189,12 @@ void copyFile(const std::string& from, const std::string& to) {
                 throwFileError(e, to);
             }
             done += put;
+        }
+        copied += static_cast<std::uintmax_t>(got);
+        if (keepGoing && !keepGoing(copied)) {
+            ::close(in), ::close(out);
+            ::unlink(to.c_str());
+            throw RuntimeError(errnum::kUserInterrupt, "Cancelled");
         }
     }
     ::close(in);

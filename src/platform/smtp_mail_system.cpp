@@ -155,7 +155,11 @@ int SmtpMailSystem::logon() {
 }
 
 void SmtpMailSystem::send(const MailMessage& message) {
-    interrupt_.reset();
+    // A cancel that came before the send began still counts; it is used up when the send ends.
+    struct Done {
+        CurlInterrupt& interrupt;
+        ~Done() { interrupt.reset(); }
+    } done{interrupt_};
     if (server_.host.empty()) throw curlFailure(CURLE_URL_MALFORMAT, "No mail server is set up");
     if (!plainHost(server_.host)) throw curlFailure(CURLE_URL_MALFORMAT, server_.host);
     if (!plainAddress(server_.from))

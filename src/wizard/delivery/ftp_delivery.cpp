@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "delivery/ftp_folders.h"
 #include "delivery/ftp_plan.h"
 #include "delivery/ftp_runner.h"
@@ -9,6 +11,7 @@
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/delivery_events.h"
 #include "wizard/delivery/failure_text.h"
+#include "wizard/delivery/transfer_watch.h"
 #include "wizard/file_rows.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
@@ -83,6 +86,8 @@ bool ftpFolderListing(WizardWindow& w, const std::string& folder) {
 }
 
 void ftpSend(WizardWindow& w) {
+    std::string sending;  // the remote name of the upload under way, if any
+    std::optional<TransferWatch> watch;
     try {
         w.cmd_next.enabled = false;
         waitForFtp(w.ftp(), whileWaiting(w, Flicker::On));
@@ -90,11 +95,24 @@ void ftpSend(WizardWindow& w) {
             checkedLogin(w), w.txt_FTP_Path.text, fileRows(w.lvwFiles), w.chk_fls_ftp.ticked(),
             w.TmpFol,        std::nullopt};
         if (w.isHTML != 0) input.pageFile = w.cmb_htmlfile.text;
-        runFtpPlan(w.ftp(), ftpSendPlan(input), {whileWaiting(w, Flicker::On), {}, {}});
+        const FtpPlan plan = ftpSendPlan(input);
+        watch.emplace(w, [&w] { w.ftp().cancel(); });
+        runFtpPlan(w.ftp(), plan,
+                   {whileWaiting(w, Flicker::On),
+                    {},
+                    [&](const FtpProgress&) { sending.clear(); },
+                    [&](const FtpProgress& p) {
+                        sending = p.name;
+                        watch->show(p.file, p.files, p.name, p.bytes, p.total);
+                    }});
+        watch.reset();
         w.MsgBox(w.GetText("FTP_SEND_SUCCESS"));
         w.cmd_next.enabled = true;
     } catch (const std::exception& e) {
-        w.MsgBox(failureText(w, "FTP_SEND_FAILED", e));
+        const std::string text = watch ? watch->failureText("FTP_SEND_FAILED", e, sending)
+                                       : failureText(w, "FTP_SEND_FAILED", e);
+        watch.reset();
+        w.MsgBox(text);
         w.cmd_next.enabled = true;
     }
 }
