@@ -39,7 +39,8 @@ WorkingIndicator::WorkingIndicator(WorkingWindow& model, QtWindowHost& host)
     auto* progress = new QLabel(panel_);
     progress->setObjectName(QStringLiteral("lab_progress"));
     progress->setTextFormat(Qt::PlainText);
-    progress->setWordWrap(true);
+    // Room for its two lines from the start: the window is sized when the panel comes up.
+    progress->setMinimumHeight(2 * progress->fontMetrics().lineSpacing() + 4);
     auto* cancel = new QPushButton(panel_);
     cancel->setObjectName(QStringLiteral("cmd_cancel"));
     cancel->setMinimumWidth(96);
