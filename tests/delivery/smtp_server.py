@@ -7,8 +7,8 @@ OUTFOLDER as N.eml (the raw message) with N.env beside it ("from" and one "to" l
 recipient). The port goes to PORTFILE once the server accepts connections. The server ends with
 its parent process, so a crashed test leaves none behind.
 
---starttls: makes a certificate authority (CERTFOLDER/ca.pem) and a server certificate for
-127.0.0.1 signed by it, and requires STARTTLS before anything else.
+--starttls: makes a certificate authority (CERTFOLDER/ca.pem, see test_ca.py) and a server
+certificate signed by it, and requires STARTTLS before anything else.
 --auth: requires a login (user "guest", password "secret") before mail is taken; without
 --starttls the login is offered in clear text. Every login attempt, as received, is appended to
 OUTFOLDER/auth.log.
@@ -18,10 +18,10 @@ import asyncio
 import os
 import ssl
 import warnings
-import subprocess
 import sys
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+from test_ca import make_certificates
 
 
 class Store:
@@ -42,22 +42,10 @@ class Store:
         return "250 Message accepted for delivery"
 
 
-def make_certificates(folder):
-    os.makedirs(folder, exist_ok=True)
-
-    def run(*args):
-        subprocess.run(["openssl", *args], check=True, capture_output=True, cwd=folder)
-
-    curve = ["-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"]
-    run("req", "-x509", *curve, "-keyout", "ca.key", "-out", "ca.pem", "-days", "2",
-        "-subj", "/CN=Varmio Test CA")
-    run("req", *curve, "-keyout", "server.key", "-out", "server.csr", "-subj", "/CN=127.0.0.1")
-    with open(os.path.join(folder, "san.cnf"), "w") as out:
-        out.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n")
-    run("x509", "-req", "-in", "server.csr", "-CA", "ca.pem", "-CAkey", "ca.key",
-        "-CAcreateserial", "-out", "server.pem", "-days", "2", "-extfile", "san.cnf")
+def tls_context(folder):
+    certificate, key = make_certificates(folder)
     context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
-    context.load_cert_chain(os.path.join(folder, "server.pem"), os.path.join(folder, "server.key"))
+    context.load_cert_chain(certificate, key)
     return context
 
 
@@ -84,7 +72,7 @@ async def main():
     options = sys.argv[3:]
     settings = {"hostname": "varmio-test", "data_size_limit": None}
     if "--starttls" in options:
-        settings["tls_context"] = make_certificates(options[options.index("--starttls") + 1])
+        settings["tls_context"] = tls_context(options[options.index("--starttls") + 1])
         settings["require_starttls"] = True
     if "--auth" in options:
         settings["authenticator"] = authenticator(folder)

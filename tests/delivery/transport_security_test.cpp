@@ -1,11 +1,13 @@
-// The mail system's protection against real servers on 127.0.0.1: a login goes out only over
-// TLS unless the account says otherwise, and the server's certificate must be trusted (here: a
-// certificate authority the test server makes).
+// Protection against real servers on 127.0.0.1: the mail system sends a login only over TLS
+// unless the account says otherwise, and FTPS and SMTP trust a server's certificate only when
+// its authority is trusted (here: one the test server makes, given as the CA file).
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 
+#include "platform/background_task.h"
+#include "platform/curl_ftp_client.h"
 #include "platform/errors.h"
 #include "platform/smtp_mail_system.h"
 #include "support/temp_dir.h"
@@ -72,6 +74,29 @@ TEST_F(SmtpSecurity, NoStartTlsNoPasswordUnlessTheAccountSaysNone) {
     EXPECT_EQ(send(account(MailSecurity::None), ""), "");  // the user's own choice
     EXPECT_TRUE(fs::exists(inbox() + "/auth.log"));
     EXPECT_TRUE(fs::exists(inbox() + "/1.eml"));
+}
+
+// (Listings over FTPS itself are not tested: this pyftpdlib resets libcurl's TLS data
+// connections now and then.)
+TEST_F(SmtpSecurity, FtpsSendsNoLoginToAnUntrustedServer) {
+    const std::string root = (files_.path() / "root").string();
+    fs::create_directories(root);
+    ScriptServer ftps("ftp_server.py", root, {"--tls", certificates()});
+    CurlFtpClient ftp({10, ""});
+    ftp.remoteHost = "ftps://127.0.0.1:" + std::to_string(ftps.port());
+    ftp.userName = "guest";
+    ftp.password = "secret";
+    ftp.execute("DIR *");
+    pollWhile([&] { return ftp.busy(); }, [] {});
+    try {
+        ftp.checkResult();
+        ADD_FAILURE() << "an untrusted certificate was taken";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(std::to_string(e.number()) + " " + e.what(),
+                  "35810 SSL peer certificate or SSH remote key was not OK (SSL certificate "
+                  "problem: unable to get local issuer certificate)");
+    }
+    EXPECT_EQ(readFile(root + ".log"), "AUTH SSL\n");
 }
 
 }  // namespace
