@@ -10,24 +10,12 @@
 #include "background_task.h"
 #include "curl_transfer.h"
 #include "errors.h"
+#include "ftp_address.h"
 #include "ftp_client.h"
 #include "ftp_listing.h"
 #include "network_options.h"
 
 namespace varmio {
-
-// Where a server text points: a bare host, "host:port", or a URL with the scheme ftp://,
-// ftps:// (explicit TLS on the control connection) or sftp://.
-struct FtpServerAddress {
-    std::string scheme;  // "ftp", "ftps" or "sftp"
-    std::string host;    // an IPv6 literal keeps its brackets
-    int port = 0;
-    // A folder named in the URL, below the login folder: "" or ending with "/".
-    std::string basePath;
-};
-
-// Throws RuntimeError when the text names no host, an unknown scheme or a bad port.
-FtpServerAddress parseFtpServer(std::string_view text);
 
 // The transfer control on libcurl. Each operation runs on a worker thread; the connection stays
 // open between operations until "CLOSE" or a failure, so the remote folder chosen by "CD" holds
