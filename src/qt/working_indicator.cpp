@@ -36,6 +36,11 @@ WorkingIndicator::WorkingIndicator(WorkingWindow& model, QtWindowHost& host)
     // A transfer's progress and its Cancel button, shown while one runs.
     panel_->setObjectName(QStringLiteral("frm_Progress"));
     panel_->hide();
+    // The window's colour flickers while an FTP send waits; the figures stay readable.
+    QPalette steady = panel_->palette();
+    steady.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    panel_->setPalette(steady);
+    panel_->setAutoFillBackground(true);
     auto* progress = new QLabel(panel_);
     progress->setObjectName(QStringLiteral("lab_progress"));
     progress->setTextFormat(Qt::PlainText);
@@ -48,7 +53,7 @@ WorkingIndicator::WorkingIndicator(WorkingWindow& model, QtWindowHost& host)
     buttons->addStretch(1);
     buttons->addWidget(cancel);
     auto* panelLayout = new QVBoxLayout(panel_);
-    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->setContentsMargins(8, 6, 8, 6);
     panelLayout->setSpacing(8);
     panelLayout->addWidget(progress);
     panelLayout->addLayout(buttons);
