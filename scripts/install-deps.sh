@@ -9,7 +9,7 @@ packages=(
     libsqlite3-dev libcurl4-openssl-dev libsecret-1-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth xdg-utils fonts-dejavu-core
-    python3-pyftpdlib python3-aiosmtpd openssl gnome-keyring dbus
+    python3-pyftpdlib python3-aiosmtpd python3-openssl openssl gnome-keyring dbus
     cups-daemon cups-client cups-filters libpoppler-qt6-dev poppler-utils
 )
 
