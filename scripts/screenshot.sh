@@ -49,6 +49,7 @@ shot() {
     local words=("$@")
     words=("${words[@]//@PRINT@/$run/print}")
     actions=${actions//@PRINT@/$run/print}
+    actions=${actions//@FTP_PORT@/${ftp_port:-}}
     # palette=dark: a dark desktop theme's colours; font_dpi=144: fonts at 150 %.
     local look=()
     [[ -z ${palette:-} ]] || look+=(VARMIO_SCREENSHOT_PALETTE=$palette)
@@ -75,6 +76,16 @@ intranet() {
         /d "$(printf 'Company intranet\xfe%s/\xfe\xff' "$top")" /f >/dev/null
 }
 
+# A slow FTP server (the tests' server, taking 300 kB a second) and a printed document grown to
+# 20 MiB to send to it, for the picture of a send in progress. The server ends with this script.
+slow_ftp() {
+    mkdir -p "$1/ftp"
+    truncate -s 20M "$1/print/tmp.pdf"
+    /usr/bin/python3 tests/delivery/ftp_server.py "$1/ftp" "$1/ftp.port" --read-limit 300000 &
+    for _ in $(seq 100); do [[ -s $1/ftp.port ]] && break; sleep 0.1; done
+    ftp_port=$(cat "$1/ftp.port")
+}
+
 # The wizard in driver mode starts on the delivery page with a printed document; Back twice
 # reaches the web page options, and ticking the custom layout leads through the content pages.
 back_to_options="click cmd_prev; click cmd_prev"
@@ -94,6 +105,12 @@ presentation="$customise; click cmd_next; click cmd_next; click cmd_next"
 manual="type cmb_manual_file @PRINT@/tmp.pdf; key cmb_manual_file 13;
     type cmb_manual_file @PRINT@/figures.txt; key cmb_manual_file 13; select lvwFiles 2"
 ftp="click cmd_ftp; type txt_FTP_Serv ftp.example.com; type txt_FTP_User editor"
+account="click cmd_mail; click cmd_mail_account;
+    type frm_Mail_Account.txt_ACC_FROM editors@example.com;
+    type frm_Mail_Account.txt_ACC_SERVER smtp.example.com;
+    type frm_Mail_Account.txt_ACC_USER editors; type frm_Mail_Account.txt_ACC_PASS secret"
+sending="click cmd_ftp; type txt_FTP_Serv 127.0.0.1:@FTP_PORT@;
+    type txt_FTP_User guest; type txt_FTP_Pass secret; click cmd_next; click cmd_next"
 mail="click cmd_mail; type txt_MAIL_RECIP editors@example.com;
     type txt_MAIL_CAP Annual report 2025;
     type txt_MAIL_MESS Here is the annual report as a web page, with the printed document."
@@ -113,6 +130,7 @@ if [[ -n $every ]]; then
         shot delivery-$suffix $language "" drv
         shot ftp-$suffix $language "$ftp" drv
         shot mail-$suffix $language "$mail" drv
+        shot mail-account-$suffix $language "$account" drv
         shot folder-$suffix $language "click cmd_unc" drv
         setup=intranet shot intranet-$suffix $language "click cmd_intra_cfg; node tvwIntra 2" /intraman
     done
@@ -128,7 +146,9 @@ shot wizard-links-dialog English "$links"              drv
 shot wizard-delivery English ""                        drv
 shot wizard-ftp English "$ftp"                         drv
 shot wizard-mail English "$mail"                       drv
+shot wizard-mail-account English "$account"           drv
 shot wizard-folder English "click cmd_unc"             drv
+setup=slow_ftp shot wizard-send-progress English "$sending" drv
 setup=intranet shot wizard-intranet English "click cmd_intra_cfg; node tvwIntra 2" /intraman
 shot wizard-delivery-de Deutsch ""                     drv
 shot wizard-texts-de Deutsch "$texts"                  drv
@@ -140,5 +160,6 @@ palette=dark setup=intranet shot wizard-theme-dark-intranet English \
     "click cmd_intra_cfg; node tvwIntra 2" /intraman
 font_dpi=144 shot wizard-font-150 English "$texts"     drv
 font_dpi=144 shot wizard-font-150-de Deutsch "$links"  drv
+shot wizard-mail-account-de Deutsch "$account"         drv
 echo "Screenshots in $out:"
 ls -1 "$out"/wizard-*.png

@@ -1,5 +1,8 @@
 #include "folder_copy.h"
 
+#include <filesystem>
+
+#include "platform/errors.h"
 #include "platform/files.h"
 
 namespace varmio {
@@ -11,10 +14,23 @@ std::vector<FileCopy> folderCopyPlan(const std::vector<FileRow>& rows, const std
     return plan;
 }
 
-void runCopyPlan(const std::vector<FileCopy>& plan, const std::function<void()>& afterEach) {
+void runCopyPlan(const std::vector<FileCopy>& plan,
+                 const std::function<bool(const CopyProgress&)>& report) {
+    CopyProgress progress{0, plan.size(), {}, 0, 0};
     for (const FileCopy& copy : plan) {
-        copyFile(copy.from, copy.to);
-        afterEach();
+        std::error_code unknown;
+        const std::uintmax_t size = std::filesystem::file_size(copy.from, unknown);
+        progress.total += unknown ? 0 : size;
+    }
+    for (const FileCopy& copy : plan) {
+        ++progress.file;
+        progress.name = copy.to.substr(copy.to.rfind('/') + 1);
+        if (!report(progress)) throw RuntimeError(errnum::kUserInterrupt, "Cancelled");
+        const std::uintmax_t before = progress.bytes;
+        copyFile(copy.from, copy.to, [&](std::uintmax_t copied) {
+            progress.bytes = before + copied;
+            return report(progress);
+        });
     }
 }
 

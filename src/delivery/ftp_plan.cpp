@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/basic_text.h"
+
 namespace varmio {
 
 namespace {
@@ -27,6 +29,10 @@ std::string fileListName(std::string user) {
 }
 
 }  // namespace
+
+bool FtpLogin::safe() const {
+    return !hasCommandBreak(host) && !hasCommandBreak(user) && !hasCommandBreak(password);
+}
 
 FtpPlan ftpListingPlan(FtpLogin login, const std::string& path, const std::string& programFolder) {
     FtpPlan plan{std::move(login), {}};

@@ -13,6 +13,9 @@ struct FtpLogin {
     std::string user;
     std::string password;
     bool complete() const { return !host.empty() && !user.empty() && !password.empty(); }
+    // CR, LF or NUL would end a command line to the server early and start one of the typist's
+    // own ("secret\r\nDELE keep.txt"): such a login must never reach the transfer control.
+    bool safe() const;
     bool operator==(const FtpLogin&) const = default;
 };
 

@@ -16,6 +16,12 @@ namespace {
 
 constexpr size_t kListingChunk = 65000;
 
+std::uintmax_t fileSize(const std::string& path) {
+    std::error_code unknown;
+    const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+    return unknown ? 0 : size;
+}
+
 void readFolders(FtpClient& ftp, const FtpRunHooks& hooks) {
     const FolderRows rows = folderRows(ftp.getChunk(kListingChunk));
     for (const std::string& folder : rows.folders)
@@ -34,15 +40,30 @@ void runFtpPlan(FtpClient& ftp, const FtpPlan& plan, const FtpRunHooks& hooks) {
     ftp.remoteHost = plan.login.host;
     ftp.userName = plan.login.user;
     ftp.password = plan.login.password;
-    const auto uploads = std::count_if(plan.steps.begin(), plan.steps.end(),
-                                       [](const FtpStep& step) { return !step.upload.empty(); });
-    FtpProgress progress{0, static_cast<size_t>(uploads), 0};
+    FtpProgress progress;
+    for (const FtpStep& step : plan.steps) {
+        if (step.upload.empty()) continue;
+        ++progress.files;
+        progress.total += fileSize(step.upload);
+    }
     std::optional<LineWriter> list;
     for (const FtpStep& step : plan.steps) {
+        const bool upload = !step.upload.empty();
+        if (upload) progress.name = step.text.substr(step.text.rfind(' ') + 1);
         switch (step.kind) {
             case FtpStep::Kind::Transfer:
                 ftp.execute(step.text);
-                waitForFtp(ftp, hooks.poll);
+                if (upload && hooks.sending) {
+                    FtpProgress now = progress;
+                    ++now.file;
+                    waitForFtp(ftp, [&] {
+                        now.bytes = progress.bytes + ftp.bytesSent();
+                        hooks.sending(now);
+                        hooks.poll();
+                    });
+                } else {
+                    waitForFtp(ftp, hooks.poll);
+                }
                 ftp.checkResult();
                 break;
             case FtpStep::Kind::Close:
@@ -61,12 +82,10 @@ void runFtpPlan(FtpClient& ftp, const FtpPlan& plan, const FtpRunHooks& hooks) {
                 if (list) list->close();
                 break;
         }
-        if (!step.upload.empty() && hooks.progress) {
-            std::error_code unknown;
-            const std::uintmax_t size = std::filesystem::file_size(step.upload, unknown);
-            progress.bytes += unknown ? 0 : size;
+        if (upload) {
+            progress.bytes += fileSize(step.upload);
             ++progress.file;
-            hooks.progress(progress);
+            if (hooks.progress) hooks.progress(progress);
         }
     }
 }

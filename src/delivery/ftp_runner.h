@@ -10,17 +10,21 @@ namespace varmio {
 
 class FtpClient;
 
-// After upload `file` of `files` in a plan: `bytes` uploaded so far.
+// Upload `file` of `files` in a plan (from 1), under the remote name `name`: `bytes` of all
+// `total` bytes uploaded so far.
 struct FtpProgress {
     size_t file = 0;
     size_t files = 0;
     std::uintmax_t bytes = 0;
+    std::uintmax_t total = 0;
+    std::string name;
 };
 
 struct FtpRunHooks {
     std::function<void()> poll;  // between looks at the busy control: the window's events
-    std::function<void(const std::string&)> folder;    // each sub-folder a listing finds
-    std::function<void(const FtpProgress&)> progress;  // optional
+    std::function<void(const std::string&)> folder;        // each sub-folder a listing finds
+    std::function<void(const FtpProgress&)> progress;      // optional: after each upload
+    std::function<void(const FtpProgress&)> sending = {};  // optional: while an upload runs
 };
 
 // Waits until the control is no longer busy.

@@ -52,6 +52,10 @@ bool startsWith(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && s.substr(0, prefix.size()) == prefix;
 }
 
+bool hasCommandBreak(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
 std::string trim(std::string_view s) {
     size_t b = s.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};

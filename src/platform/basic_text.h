@@ -21,7 +21,9 @@ bool contains(std::string_view haystack, std::string_view needle);
 bool containsNoCase(std::string_view haystack, std::string_view needle);
 bool endsWith(std::string_view s, std::string_view suffix);
 bool startsWith(std::string_view s, std::string_view prefix);
-std::string trim(std::string_view s);   // blanks only, both ends
+std::string trim(std::string_view s);  // blanks only, both ends
+// CR, LF or NUL: what ends a line of a network protocol (an FTP or SMTP command, a mail header).
+bool hasCommandBreak(std::string_view s);
 std::string ltrim(std::string_view s);  // leading blanks only
 
 // The number at the start of a text, as the run time's Val reads it: leading blanks skipped,

@@ -13,182 +13,19 @@
 
 #include "basic_text.h"
 #include "curl_support.h"
+#include "curl_transfer.h"
 #include "files.h"
 
 namespace varmio {
 
 namespace {
 
-// The control's own error numbers: libcurl's failures are numbered from here on.
-constexpr int kCurlErrorBase = 35750;
 constexpr int kStillExecuting = 35764;
-
-constexpr long kRequestTimeoutSeconds = 60;
 
 RuntimeError curlError(CURLcode code, const std::string& detail = {}) {
     std::string text = curl_easy_strerror(code);
     if (!detail.empty()) text += " (" + detail + ")";
     return RuntimeError(kCurlErrorBase + static_cast<int>(code), text);
-}
-
-// ---- Server text ----------------------------------------------------------------------------
-
-int parsePort(std::string_view text) {
-    if (text.empty() || text.size() > 5) return 0;
-    int port = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return 0;
-        port = port * 10 + (c - '0');
-    }
-    return port <= 65535 ? port : 0;
-}
-
-// ---- Remote paths ---------------------------------------------------------------------------
-
-std::vector<std::string> pathSegments(std::string_view path) {
-    std::vector<std::string> segments;
-    for (size_t start = 0; start <= path.size();) {
-        size_t slash = path.find('/', start);
-        if (slash == std::string_view::npos) slash = path.size();
-        if (slash > start) segments.emplace_back(path.substr(start, slash - start));
-        start = slash + 1;
-    }
-    return segments;
-}
-
-// Where "CD path" leads from `folder`, as a server's CWD would: relative paths go on from the
-// current folder, an empty path means the login folder. The result is "" (the login folder),
-// "a/b/" below it, or an absolute "/x/".
-std::string resolveFolder(const std::string& folder, std::string_view path) {
-    if (path.empty()) return "";
-    const bool absolute = path.front() == '/' || (!folder.empty() && folder.front() == '/');
-    std::vector<std::string> parts =
-        path.front() == '/' ? std::vector<std::string>{} : pathSegments(folder);
-    for (std::string& segment : pathSegments(path)) {
-        if (segment == ".") continue;
-        if (segment == ".." && !parts.empty() && parts.back() != "..") {
-            parts.pop_back();
-        } else if (segment != ".." || !absolute) {
-            parts.push_back(std::move(segment));
-        }
-    }
-    std::string resolved = absolute ? "/" : "";
-    for (const std::string& part : parts)
-        resolved += part + "/";
-    return resolved;
-}
-
-std::string percentEncode(std::string_view segment) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : segment) {
-        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
-
-// The path part of a URL for `path` (segments separated by "/"), each segment encoded.
-std::string encodePath(std::string_view path) {
-    std::string out;
-    std::vector<std::string> segments = pathSegments(path);
-    for (size_t i = 0; i < segments.size(); ++i)
-        out += (i ? "/" : "") + percentEncode(segments[i]);
-    if (!segments.empty() && path.back() == '/') out += '/';
-    return out;
-}
-
-// ---- Listings -------------------------------------------------------------------------------
-
-struct Word {
-    std::string_view text;
-    size_t end;  // offset just after the word in its line
-};
-
-std::vector<Word> splitWords(std::string_view line) {
-    std::vector<Word> words;
-    for (size_t pos = 0; pos < line.size();) {
-        size_t start = line.find_first_not_of(' ', pos);
-        if (start == std::string_view::npos) break;
-        size_t end = std::min(line.find(' ', start), line.size());
-        words.push_back({line.substr(start, end - start), end});
-        pos = end;
-    }
-    return words;
-}
-
-bool allDigits(std::string_view s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-bool isMonth(std::string_view word) {
-    static constexpr std::string_view kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
-                                                   "jul", "aug", "sep", "oct", "nov", "dec"};
-    for (std::string_view month : kMonths)
-        if (equalsNoCase(word, month)) return true;
-    return false;
-}
-
-bool isTimeOrYear(std::string_view word) {
-    size_t colon = word.find(':');
-    if (colon == std::string_view::npos) return word.size() == 4 && allDigits(word);
-    return allDigits(word.substr(0, colon)) && allDigits(word.substr(colon + 1));
-}
-
-// "01-15-24" or "01-15-2024" (also with "/"), as DOS-style listings start.
-bool isDosDate(std::string_view word) {
-    if (word.size() != 8 && word.size() != 10) return false;
-    auto separator = [](char c) { return c == '-' || c == '/'; };
-    return allDigits(word.substr(0, 2)) && separator(word[2]) && allDigits(word.substr(3, 2)) &&
-           separator(word[5]) && allDigits(word.substr(6));
-}
-
-struct ListEntry {
-    std::string name;
-    bool folder = false;
-};
-
-std::optional<ListEntry> parseListLine(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
-        line.remove_suffix(1);
-    if (line.empty() || startsWith(line, "total ")) return std::nullopt;
-    const std::vector<Word> words = splitWords(line);
-    auto nameAfter = [&](size_t word) {
-        std::string_view rest = line.substr(words[word].end);
-        return rest.substr(std::min(rest.find_first_not_of(' '), rest.size()));
-    };
-
-    ListEntry entry;
-    if (words.size() >= 4 && isDosDate(words[0].text)) {
-        entry.folder = words[2].text == "<DIR>";
-        entry.name = nameAfter(2);
-    } else if (words.size() >= 4 && words[0].text.size() >= 10 &&
-               std::strchr("-dlbcps", words[0].text[0])) {
-        // Owner and group columns vary between servers; the date is the reliable landmark.
-        size_t last = 0;
-        for (size_t i = 1; i + 3 < words.size() && last == 0; ++i)
-            if (isMonth(words[i].text) && allDigits(words[i + 1].text) &&
-                isTimeOrYear(words[i + 2].text))
-                last = i + 2;
-        if (last == 0) {
-            if (words.size() < 9) return std::nullopt;
-            last = 7;
-        }
-        std::string_view name = nameAfter(last);
-        if (words[0].text[0] == 'l') name = name.substr(0, name.find(" -> "));
-        entry.folder = words[0].text[0] == 'd';
-        entry.name = name;
-    } else {
-        entry.name = line;  // a bare list of names
-    }
-    if (entry.name == "." || entry.name == "..") entry.folder = true;
-    if (entry.name.empty()) return std::nullopt;
-    return entry;
 }
 
 // ---- libcurl callbacks ----------------------------------------------------------------------
@@ -203,13 +40,10 @@ size_t keepReply(char* data, size_t size, size_t count, void* target) {
     std::string_view line(data, size * count);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.remove_suffix(1);
-    if (line.size() >= 4 && allDigits(line.substr(0, 3)) && line[3] == ' ')
-        *static_cast<std::string*>(target) = line;
+    const bool code = line.size() >= 4 &&
+                      line.substr(0, 3).find_first_not_of("0123456789") == std::string_view::npos;
+    if (code && line[3] == ' ') *static_cast<std::string*>(target) = line;
     return size * count;
-}
-
-int abortWhenAsked(void* abort, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return static_cast<std::atomic<bool>*>(abort)->load() ? 1 : 0;
 }
 
 struct FileCloser {
@@ -218,57 +52,11 @@ struct FileCloser {
 
 }  // namespace
 
-FtpServerAddress parseFtpServer(std::string_view text) {
-    std::string trimmed = trim(text);
-    std::string_view rest = trimmed;
-    FtpServerAddress address;
-    address.scheme = "ftp";
-    if (size_t sep = rest.find("://"); sep != std::string_view::npos) {
-        address.scheme = lcase(rest.substr(0, sep));
-        rest.remove_prefix(sep + 3);
-    }
-    if (address.scheme != "ftp" && address.scheme != "ftps" && address.scheme != "sftp")
-        throw curlError(CURLE_UNSUPPORTED_PROTOCOL, address.scheme);
-
-    const size_t slash = rest.find('/');
-    std::string_view authority = rest.substr(0, slash);
-    if (size_t at = authority.rfind('@'); at != std::string_view::npos)
-        authority.remove_prefix(at + 1);  // the login fields give the user
-    std::string_view portText;
-    size_t colon = authority.rfind(':');
-    if (!authority.empty() && authority.front() == '[') {
-        size_t close = authority.find(']');
-        colon = close == std::string_view::npos ? close : authority.find(':', close);
-    }
-    if (colon != std::string_view::npos) {
-        portText = authority.substr(colon + 1);
-        authority = authority.substr(0, colon);
-    }
-    address.host = authority;
-    address.port = portText.empty() ? (address.scheme == "sftp" ? 22 : 21) : parsePort(portText);
-    if (address.host.empty() || address.port == 0)
-        throw curlError(CURLE_URL_MALFORMAT, std::string(text));
-    if (slash != std::string_view::npos)
-        address.basePath = resolveFolder("", rest.substr(slash + 1));
-    return address;
-}
-
-std::string listingText(std::string_view listOutput) {
-    std::string text;
-    for (size_t start = 0; start < listOutput.size();) {
-        size_t end = listOutput.find('\n', start);
-        if (end == std::string_view::npos) end = listOutput.size();
-        if (auto entry = parseListLine(listOutput.substr(start, end - start)))
-            text += entry->name + (entry->folder ? "/" : "") + "\r\n";
-        start = end + 1;
-    }
-    return text;
-}
-
 // ---- The connection -------------------------------------------------------------------------
 
 struct CurlFtpClient::Session {
-    explicit Session(std::atomic<bool>& abort) : abort_(abort) {}
+    Session(const NetworkOptions& options, CurlInterrupt& interrupt)
+        : options_(options), interrupt_(interrupt) {}
     ~Session() { close(); }
 
     CURL* curl = nullptr;
@@ -323,21 +111,18 @@ struct CurlFtpClient::Session {
         curl_easy_setopt(curl, CURLOPT_USERNAME, login.user.c_str());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, login.password.c_str());
         curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-        curl_easy_setopt(curl, CURLOPT_TIMEOUT, kRequestTimeoutSeconds);
-        curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, kRequestTimeoutSeconds);
+        applyNetworkOptions(curl, options_);
+        interrupt_.attach(curl);
         curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText_);
         curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, keepReply);
         curl_easy_setopt(curl, CURLOPT_HEADERDATA, &reply_);
-        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, abortWhenAsked);
-        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &abort_);
         if (address.scheme == "ftps") curl_easy_setopt(curl, CURLOPT_USE_SSL, CURLUSESSL_ALL);
     }
 
     void perform() {
         const CURLcode code = curl_easy_perform(curl);
         if (code == CURLE_OK) return;
+        if (interrupt_.interrupted()) throw RuntimeError(errnum::kUserInterrupt, "Cancelled");
         long response = 0;
         if (!secureShell()) curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
         if (response >= 400 && startsWith(reply_, std::to_string(response)))
@@ -403,20 +188,26 @@ struct CurlFtpClient::Session {
     }
 
   private:
-    std::atomic<bool>& abort_;
+    const NetworkOptions& options_;
+    CurlInterrupt& interrupt_;
     std::string reply_;
     char errorText_[CURL_ERROR_SIZE] = {};
 };
 
 // ---- The control ----------------------------------------------------------------------------
 
-CurlFtpClient::CurlFtpClient() : session_(std::make_unique<Session>(abort_)) {
+CurlFtpClient::CurlFtpClient(NetworkOptions options)
+    : options_(std::move(options)), session_(std::make_unique<Session>(options_, interrupt_)) {
     initialiseCurl();
 }
 
 CurlFtpClient::~CurlFtpClient() {
-    abort_ = true;
+    interrupt_.interrupt();
     worker_.join();
+}
+
+void CurlFtpClient::cancel() {
+    if (busy()) interrupt_.interrupt();
 }
 
 CurlFtpClient::Request CurlFtpClient::parse(std::string_view operation) {
@@ -459,7 +250,13 @@ void CurlFtpClient::execute(std::string_view operation) {
         std::lock_guard lock(mutex_);
         failure_.reset();
     }
+    interrupt_.reset();
     Login login{remoteHost, userName, password};
+    // A line break would let the login end a command early and send one of its own.
+    if (hasCommandBreak(login.host) || hasCommandBreak(login.user) ||
+        hasCommandBreak(login.password))
+        throw RuntimeError(errnum::kInvalidProcedureCall,
+                           "The server, user name or password holds a line break");
     try {
         worker_.start([this, request = std::move(request), login = std::move(login)] {
             run(request, login);

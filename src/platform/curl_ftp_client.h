@@ -8,42 +8,30 @@
 #include <string_view>
 
 #include "background_task.h"
+#include "curl_transfer.h"
 #include "errors.h"
+#include "ftp_address.h"
 #include "ftp_client.h"
+#include "ftp_listing.h"
+#include "network_options.h"
 
 namespace varmio {
 
-// Where a server text points: a bare host, "host:port", or a URL with the scheme ftp://,
-// ftps:// (explicit TLS on the control connection) or sftp://.
-struct FtpServerAddress {
-    std::string scheme;  // "ftp", "ftps" or "sftp"
-    std::string host;    // an IPv6 literal keeps its brackets
-    int port = 0;
-    // A folder named in the URL, below the login folder: "" or ending with "/".
-    std::string basePath;
-};
-
-// Throws RuntimeError when the text names no host, an unknown scheme or a bad port.
-FtpServerAddress parseFtpServer(std::string_view text);
-
-// Turns a server's LIST output, in the unix "ls -l" style or the DOS style with "<DIR>", into
-// the listing text the wizard walks: one entry per line ended by CR LF, folders with a final
-// "/" (the current and parent folders as "./" and "../").
-std::string listingText(std::string_view listOutput);
-
 // The transfer control on libcurl. Each operation runs on a worker thread; the connection stays
 // open between operations until "CLOSE" or a failure, so the remote folder chosen by "CD" holds
-// for the operations that follow. A failed operation drops the connection, and with it the
-// remote folder, so that a retry starts again from the login folder.
+// for the operations that follow. A failed (or cancelled) operation drops the connection, and
+// with it the remote folder, so that a retry starts again from the login folder.
 class CurlFtpClient : public FtpClient {
   public:
-    CurlFtpClient();
+    explicit CurlFtpClient(NetworkOptions options = {});
     ~CurlFtpClient() override;
     CurlFtpClient(const CurlFtpClient&) = delete;
     CurlFtpClient& operator=(const CurlFtpClient&) = delete;
 
     void execute(std::string_view operation) override;
     bool busy() const override { return worker_.busy(); }
+    void cancel() override;
+    std::uint64_t bytesSent() const override { return interrupt_.sent(); }
     void checkResult() override;
     std::string getChunk(size_t maxChars) override;
 
@@ -64,9 +52,10 @@ class CurlFtpClient : public FtpClient {
     static Request parse(std::string_view operation);
     void run(const Request& request, const Login& login);
 
+    NetworkOptions options_;
+    CurlInterrupt interrupt_;
     std::unique_ptr<Session> session_;  // used by the worker only
     BackgroundTask worker_;
-    std::atomic<bool> abort_{false};
     std::mutex mutex_;  // guards the two results below
     std::optional<RuntimeError> failure_;
     std::string listing_;

@@ -14,9 +14,6 @@ inline void initialiseCurl() {
     (void)initialised;
 }
 
-// How long a server may take to accept the connection.
-inline constexpr long kConnectTimeoutSeconds = 15;
-
 struct CurlListFree {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };

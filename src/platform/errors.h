@@ -23,6 +23,7 @@ namespace errnum {
 inline constexpr int kInvalidProcedureCall = 5;
 inline constexpr int kSubscriptOutOfRange = 9;
 inline constexpr int kTypeMismatch = 13;
+inline constexpr int kUserInterrupt = 18;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kFileAlreadyOpen = 55;
 inline constexpr int kFileAlreadyExists = 58;

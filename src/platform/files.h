@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,9 +34,11 @@ std::string fileDateTime(const std::string& path);
 void deleteMatching(const std::string& folder, std::string_view pattern);
 // Deletes one file; throws when it does not exist or cannot be deleted.
 void deleteFile(const std::string& path);
-// Copies, replacing an existing target; the kernel copies the bytes itself where the file
-// systems let it (file_copy.cpp).
-void copyFile(const std::string& from, const std::string& to);
+// Copies, replacing an existing target. `keepGoing`, when given, hears the bytes copied so far
+// after each piece; once it answers false the copy stops, the unfinished target is deleted and
+// RuntimeError errnum::kUserInterrupt is thrown.
+void copyFile(const std::string& from, const std::string& to,
+              const std::function<bool(std::uintmax_t copied)>& keepGoing = {});
 void makeFolder(const std::string& path);    // throws 75 when it exists
 void makeFolders(const std::string& path);   // with every missing folder on the way
 void removeFolder(const std::string& path);  // throws 75 when not empty

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,11 @@ class FtpClient {
     // Starts an operation and returns at once. Throws RuntimeError when it cannot be started.
     virtual void execute(std::string_view operation) = 0;
     virtual bool busy() const = 0;
+    // Stops the running operation within a second, from any thread: it then fails with
+    // errnum::kUserInterrupt. Does nothing when none runs.
+    virtual void cancel() = 0;
+    // Bytes the running (or last) "PUT" has sent so far.
+    virtual std::uint64_t bytesSent() const = 0;
     // After an operation finished: throws the RuntimeError it failed with, if any (once).
     virtual void checkResult() = 0;
     // Up to `maxChars` characters of the last "DIR *" output: one entry per line ended by

@@ -3,23 +3,19 @@
 #include <curl/curl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
-#include <ctime>
 #include <memory>
 
 #include "basic_text.h"
 #include "curl_support.h"
 #include "errors.h"
 #include "files.h"
+#include "mail_headers.h"
 #include "system_info.h"
 
 namespace varmio {
 
 namespace {
-
-// Attachments can be large; the whole message gets more time than one FTP request.
-constexpr long kSendTimeoutSeconds = 300;
 
 struct EasyCleanup {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
@@ -28,80 +24,17 @@ struct MimeFree {
     void operator()(curl_mime* mime) const { curl_mime_free(mime); }
 };
 
+RuntimeError curlFailure(CURLcode code, const std::string& detail = {}) {
+    std::string text = curl_easy_strerror(code);
+    if (!detail.empty() && detail != text) text += " (" + detail + ")";
+    return RuntimeError(static_cast<int>(code), text);
+}
+
 void append(CurlList& list, const std::string& entry) {
     curl_slist* grown = curl_slist_append(list.get(), entry.c_str());
-    if (!grown) throw RuntimeError(CURLE_OUT_OF_MEMORY, curl_easy_strerror(CURLE_OUT_OF_MEMORY));
+    if (!grown) throw curlFailure(CURLE_OUT_OF_MEMORY);
     list.release();
     list.reset(grown);
-}
-
-// A header value on one line: a line break in a typed text must not start a header of its own.
-std::string oneLine(std::string_view text) {
-    std::string line(text);
-    for (char& c : line)
-        if (c == '\r' || c == '\n') c = ' ';
-    return line;
-}
-
-std::string base64(std::string_view data) {
-    static const char kAlphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    for (size_t i = 0; i < data.size(); i += 3) {
-        unsigned value = static_cast<unsigned char>(data[i]) << 16;
-        if (i + 1 < data.size()) value |= static_cast<unsigned char>(data[i + 1]) << 8;
-        if (i + 2 < data.size()) value |= static_cast<unsigned char>(data[i + 2]);
-        out += kAlphabet[(value >> 18) & 63];
-        out += kAlphabet[(value >> 12) & 63];
-        out += i + 1 < data.size() ? kAlphabet[(value >> 6) & 63] : '=';
-        out += i + 2 < data.size() ? kAlphabet[value & 63] : '=';
-    }
-    return out;
-}
-
-// Header text beyond ASCII travels as an encoded word.
-std::string headerText(std::string_view text) {
-    std::string line = oneLine(text);
-    for (unsigned char c : line)
-        if (c >= 0x80) return "=?UTF-8?B?" + base64(line) + "?=";
-    return line;
-}
-
-// The message date, written without the locale's month and day names.
-std::string dateHeader() {
-    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    const int minutes = static_cast<int>(local.tm_gmtoff / 60);
-    const int east = minutes < 0 ? -minutes : minutes;
-    char text[96];
-    std::snprintf(text, sizeof text, "Date: %s, %02d %s %d %02d:%02d:%02d %c%02d%02d",
-                  kDays[local.tm_wday], local.tm_mday, kMonths[local.tm_mon], local.tm_year + 1900,
-                  local.tm_hour, local.tm_min, local.tm_sec, minutes < 0 ? '-' : '+',
-                  east / 60 % 100, east % 60);
-    return text;
-}
-
-std::string messageId(const std::string& from) {
-    static std::atomic<unsigned> sent{0};
-    size_t at = from.rfind('@');
-    std::string domain = at == std::string::npos ? "localhost" : from.substr(at + 1);
-    return "Message-ID: <" + std::to_string(std::time(nullptr)) + "." + std::to_string(::getpid()) +
-           "." + std::to_string(++sent) + "@" + domain + ">";
-}
-
-std::string contentType(std::string_view name) {
-    const std::string lower = lcase(name);
-    const std::pair<std::string_view, std::string_view> kTypes[] = {
-        {".htm", "text/html"},       {".html", "text/html"}, {".txt", "text/plain"},
-        {".pdf", "application/pdf"}, {".gif", "image/gif"},  {".png", "image/png"},
-        {".jpg", "image/jpeg"},      {".jpeg", "image/jpeg"}};
-    for (const auto& [ending, type] : kTypes)
-        if (endsWith(lower, ending)) return std::string(type);
-    return "application/octet-stream";
 }
 
 // Keeps the last complete reply line of the server ("550 No such user").
@@ -114,24 +47,85 @@ size_t keepReply(char* data, size_t size, size_t count, void* target) {
     return size * count;
 }
 
+// A host name or address literal, so that the URL built from it names that host and no more.
+bool plainHost(std::string_view host) {
+    if (host.empty()) return false;
+    for (char c : host) {
+        const bool alnum =
+            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (!alnum && std::string_view(".-_:[]").find(c) == std::string_view::npos) return false;
+    }
+    return true;
+}
+
+// An address libcurl sends as "MAIL FROM:<address>": nothing in it may end or leave the brackets.
+bool plainAddress(std::string_view address) {
+    return !address.empty() && !hasCommandBreak(address) &&
+           address.find_first_of("<> ") == std::string_view::npos;
+}
+
+void addAttachment(curl_mime* mime, const MailAttachment& attachment) {
+    curl_mimepart* part = curl_mime_addpart(mime);
+    curl_mime_filedata(part, attachment.path.c_str());
+    // libcurl would write the name as it is; these headers carry it encoded instead.
+    curl_mime_filename(part, nullptr);
+    const AttachmentHeaders lines = attachmentHeaders(attachment.name);
+    CurlList headers;
+    append(headers, lines.type);
+    append(headers, lines.disposition);
+    curl_mime_headers(part, headers.release(), 1);
+    curl_mime_encoder(part, "base64");
+}
+
 }  // namespace
 
-SmtpSettings smtpSettingsFrom(const SystemInfo& system) {
-    SmtpSettings settings;
-    settings.url = trim(system.environment("VARMIO_SMTP_URL"));
-    settings.user = system.environment("VARMIO_SMTP_USER");
-    settings.password = system.environment("VARMIO_SMTP_PASSWORD");
-    settings.from = trim(system.environment("VARMIO_MAIL_FROM"));
-    if (settings.from.empty()) {
-        std::string user = system.environment("USER");
-        if (user.empty()) user = system.environment("LOGNAME");
-        if (user.empty()) user = "varmio";
-        char host[256] = {};
-        if (::gethostname(host, sizeof host - 1) != 0 || host[0] == '\0')
-            std::snprintf(host, sizeof host, "localhost");
-        settings.from = user + "@" + host;
+MailServer mailServerFromEnvironment(const SystemInfo& system) {
+    MailServer server;
+    const std::string url = trim(system.environment("VARMIO_SMTP_URL"));
+    server.from = trim(system.environment("VARMIO_MAIL_FROM"));
+    if (server.from.empty()) server.from = defaultSender(system);
+    if (url.empty()) return server;
+    server.user = system.environment("VARMIO_SMTP_USER");
+    server.password = system.environment("VARMIO_SMTP_PASSWORD");
+
+    std::string_view rest = url;
+    const std::string scheme = lcase(rest.substr(0, rest.find("://")));
+    if (scheme == "smtps") {
+        server.security = MailSecurity::Tls;
+        server.port = 465;
+    } else if (scheme == "smtp") {
+        server.security =
+            server.user.empty() ? MailSecurity::Opportunistic : MailSecurity::StartTls;
+        server.port = 25;
+    } else {
+        throw curlFailure(CURLE_UNSUPPORTED_PROTOCOL, url);
     }
-    return settings;
+    if (equalsNoCase(trim(system.environment("VARMIO_SMTP_SECURITY")), "none"))
+        server.security = MailSecurity::None;
+    rest.remove_prefix(scheme.size() + 3);
+    rest = rest.substr(0, rest.find('/'));
+    const size_t close = rest.rfind(']');
+    const size_t colon = rest.rfind(':');
+    if (colon != std::string_view::npos && (close == std::string_view::npos || colon > close)) {
+        const std::string_view port = rest.substr(colon + 1);
+        if (port.empty() || port.size() > 5 ||
+            port.find_first_not_of("0123456789") != std::string_view::npos || Val(port) > 65535)
+            throw curlFailure(CURLE_URL_MALFORMAT, url);
+        server.port = static_cast<int>(Val(port));
+        rest = rest.substr(0, colon);
+    }
+    server.host = rest;
+    return server;
+}
+
+std::string defaultSender(const SystemInfo& system) {
+    std::string user = system.environment("USER");
+    if (user.empty()) user = system.environment("LOGNAME");
+    if (user.empty()) user = "varmio";
+    char host[256] = {};
+    if (::gethostname(host, sizeof host - 1) != 0 || host[0] == '\0')
+        std::snprintf(host, sizeof host, "localhost");
+    return user + "@" + host;
 }
 
 std::vector<std::string> mailAddresses(std::string_view recipient) {
@@ -151,17 +145,25 @@ std::vector<std::string> mailAddresses(std::string_view recipient) {
     return addresses;
 }
 
-SmtpMailSystem::SmtpMailSystem(SmtpSettings settings) : settings_(std::move(settings)) {
+SmtpMailSystem::SmtpMailSystem(MailServer preset, NetworkOptions options)
+    : server_(std::move(preset)), preset_(!server_.host.empty()), options_(std::move(options)) {
     initialiseCurl();
 }
 
 int SmtpMailSystem::logon() {
-    return settings_.url.empty() ? 1 : 0;
+    return server_.host.empty() ? 1 : 0;
 }
 
 void SmtpMailSystem::send(const MailMessage& message) {
-    if (settings_.url.empty())
-        throw RuntimeError(CURLE_URL_MALFORMAT, "No mail server is configured");
+    // A cancel that came before the send began still counts; it is used up when the send ends.
+    struct Done {
+        CurlInterrupt& interrupt;
+        ~Done() { interrupt.reset(); }
+    } done{interrupt_};
+    if (server_.host.empty()) throw curlFailure(CURLE_URL_MALFORMAT, "No mail server is set up");
+    if (!plainHost(server_.host)) throw curlFailure(CURLE_URL_MALFORMAT, server_.host);
+    if (!plainAddress(server_.from))
+        throw curlFailure(CURLE_SEND_ERROR, "The sender address is not valid");
     const std::vector<std::string> addresses = mailAddresses(message.recipient);
     if (addresses.empty())
         throw RuntimeError(CURLE_SEND_ERROR, "The message has no recipient address");
@@ -171,7 +173,7 @@ void SmtpMailSystem::send(const MailMessage& message) {
             throw RuntimeError(errnum::kFileNotFound, "File not found: " + attachment.path);
 
     std::unique_ptr<CURL, EasyCleanup> curl(curl_easy_init());
-    if (!curl) throw RuntimeError(CURLE_FAILED_INIT, curl_easy_strerror(CURLE_FAILED_INIT));
+    if (!curl) throw curlFailure(CURLE_FAILED_INIT);
     CURL* c = curl.get();
 
     CurlList recipients;
@@ -179,52 +181,51 @@ void SmtpMailSystem::send(const MailMessage& message) {
         append(recipients, "<" + address + ">");
     CurlList headers;
     append(headers, dateHeader());
-    append(headers, "From: <" + settings_.from + ">");
+    append(headers, "From: <" + server_.from + ">");
     append(headers, "To: " + headerText(message.recipient));
     append(headers, "Subject: " + headerText(message.subject));
-    append(headers, messageId(settings_.from));
+    append(headers, messageIdHeader(server_.from));
 
     std::unique_ptr<curl_mime, MimeFree> mime(curl_mime_init(c));
     curl_mimepart* note = curl_mime_addpart(mime.get());
     curl_mime_data(note, message.noteText.data(), message.noteText.size());
     curl_mime_type(note, "text/plain; charset=UTF-8");
     curl_mime_encoder(note, "quoted-printable");
-    for (const MailAttachment& attachment : message.attachments) {
-        curl_mimepart* part = curl_mime_addpart(mime.get());
-        curl_mime_filedata(part, attachment.path.c_str());
-        curl_mime_filename(part, attachment.name.c_str());
-        curl_mime_type(part, contentType(attachment.name).c_str());
-        curl_mime_encoder(part, "base64");
-    }
+    for (const MailAttachment& attachment : message.attachments)
+        addAttachment(mime.get(), attachment);
 
+    MailSecurity security = server_.security;
+    if (security == MailSecurity::Opportunistic && !server_.user.empty())
+        security = MailSecurity::StartTls;  // a password never goes out unprotected by chance
+    const std::string url = std::string(security == MailSecurity::Tls ? "smtps://" : "smtp://") +
+                            server_.host + ":" + std::to_string(server_.port);
     std::string reply;
     char errorText[CURL_ERROR_SIZE] = {};
-    const std::string from = "<" + settings_.from + ">";
-    curl_easy_setopt(c, CURLOPT_URL, settings_.url.c_str());
+    const std::string from = "<" + server_.from + ">";
+    curl_easy_setopt(c, CURLOPT_URL, url.c_str());
     curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.c_str());
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, recipients.get());
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(c, CURLOPT_MIMEPOST, mime.get());
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, kSendTimeoutSeconds);
+    applyNetworkOptions(c, options_);
+    interrupt_.attach(c);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, keepReply);
     curl_easy_setopt(c, CURLOPT_HEADERDATA, &reply);
-    if (!settings_.user.empty()) {
-        curl_easy_setopt(c, CURLOPT_USERNAME, settings_.user.c_str());
-        curl_easy_setopt(c, CURLOPT_PASSWORD, settings_.password.c_str());
+    if (!server_.user.empty()) {
+        curl_easy_setopt(c, CURLOPT_USERNAME, server_.user.c_str());
+        curl_easy_setopt(c, CURLOPT_PASSWORD, server_.password.c_str());
     }
-    // Plain SMTP still upgrades to TLS when the server offers it.
-    if (startsWith(lcase(settings_.url), "smtp://"))
-        curl_easy_setopt(c, CURLOPT_USE_SSL, CURLUSESSL_TRY);
+    const curl_usessl tls = security == MailSecurity::None            ? CURLUSESSL_NONE
+                            : security == MailSecurity::Opportunistic ? CURLUSESSL_TRY
+                                                                      : CURLUSESSL_ALL;
+    curl_easy_setopt(c, CURLOPT_USE_SSL, static_cast<long>(tls));
 
     const CURLcode code = curl_easy_perform(c);
     if (code == CURLE_OK) return;
-    std::string description = curl_easy_strerror(code);
-    std::string detail = reply.size() >= 3 && reply[0] >= '4' ? reply : std::string(errorText);
-    if (!detail.empty() && detail != description) description += " (" + detail + ")";
-    throw RuntimeError(static_cast<int>(code), description);
+    if (interrupt_.interrupted()) throw RuntimeError(errnum::kUserInterrupt, "Cancelled");
+    throw curlFailure(code, reply.size() >= 3 && reply[0] >= '4' ? reply : std::string(errorText));
 }
 
 }  // namespace varmio

@@ -16,6 +16,7 @@
 #include "platform/hive.h"
 #include "platform/linux_platform.h"
 #include "platform/random.h"
+#include "platform/secret_service_keyring.h"
 #include "qt_dialogs.h"
 #include "qt_window_host.h"
 #include "screenshot.h"
@@ -127,6 +128,8 @@ int main(int argc, char** argv) {
     LcgRandom random;
     WizardWindow w(WizardServices{*env.settings, dialogs, shell, *env.system, random, host},
                    WizardStartInfo{joinCommandLine(*words), env.programFolder, *words});
+    SecretServiceKeyring keyring;
+    w.keyring = &keyring;
     MainWindow window(w, host);
 
     try {

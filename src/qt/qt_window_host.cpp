@@ -5,10 +5,13 @@
 #include <QScreen>
 #include <QWidget>
 #include <iostream>
+#include <memory>
 
 #include "action_runner.h"
 #include "link_dialog_window.h"
+#include "mail_account_window.h"
 #include "platform/errors.h"
+#include "wizard/delivery/mail_account_dialog.h"
 #include "wizard/page/link_dialog.h"
 
 namespace varmio {
@@ -53,23 +56,36 @@ void QtWindowHost::showPointer(int pointer) {
         QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// The desktop window of a dialog form; nullptr for a form that has none.
+std::unique_ptr<QDialog> dialogWindow(Form& dialog, QtWindowHost& host, QWidget* owner) {
+    if (auto* link = dynamic_cast<LinkDialog*>(&dialog))
+        return std::make_unique<LinkDialogWindow>(*link, host, owner);
+    if (auto* account = dynamic_cast<MailAccountDialog*>(&dialog))
+        return std::make_unique<MailAccountWindow>(*account, host, owner);
+    return nullptr;
+}
+
+}  // namespace
+
 void QtWindowHost::runModal(Form& dialog) {
     if (ended_) throw ProgramEnd{};
-    auto* link = dynamic_cast<LinkDialog*>(&dialog);
-    if (!link) {
+    QWidget* owner = mainWindow() ? &mainWindow()->widget() : nullptr;
+    std::unique_ptr<QDialog> window = dialogWindow(dialog, *this, owner);
+    if (!window) {
         std::cerr << "varmio-wizard: no desktop window for " << dialog.name() << "\n";
         dialog.visible = false;
         return;
     }
-    QWidget* owner = mainWindow() ? &mainWindow()->widget() : nullptr;
     {
-        LinkDialogWindow window(*link, *this, owner);
         QEventLoop loop;
-        QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+        QObject::connect(window.get(), &QDialog::finished, &loop, &QEventLoop::quit);
         syncAll();
-        window.show();
+        window->show();
         if (dialog.visible && !ended_) loop.exec();
         dialog.visible = false;
+        window.reset();
     }
     if (ended_) throw ProgramEnd{};
     syncAll();

@@ -20,6 +20,7 @@
 #include "form_binder.h"
 #include "main_window.h"
 #include "qt_window_host.h"
+#include "ui/working_window.h"
 #include "window_texts.h"
 #include "wizard/form.h"
 
@@ -193,9 +194,13 @@ bool ScreenshotHook::perform(const QString& action) {
 void ScreenshotHook::takePicture() {
     if (host_.ended()) return;
     // Work still running shows a passing state; wait for it unless it waits for a dialog.
+    // A transfer in progress is pictured as it goes.
     bool dialogOpen = false;
-    for (BoundWindow* window : host_.windows())
+    for (BoundWindow* window : host_.windows()) {
         dialogOpen = dialogOpen || (window->widget().isModal() && window->widget().isVisible());
+        if (auto* working = dynamic_cast<WorkingWindow*>(&window->form()))
+            dialogOpen = dialogOpen || (working->visible && working->progress.visible);
+    }
     if (main_.busy() && !dialogOpen) {
         waited_ += kStepMs;
         if (waited_ > kGiveUpMs) return fail(QStringLiteral("the window stayed busy"));

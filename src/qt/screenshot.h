@@ -21,7 +21,9 @@ class QtWindowHost;
 //                                   click ID | type ID TEXT | key ID CODE | select ID ROW |
 //                                   node ID POSITION (a click on a tree node)
 //                                 ID is a control id of the wizard window ("cmd_add_link(0)"),
-//                                 or frm_Input_Link.ID for the link dialog while it is open.
+//                                 or frm_Input_Link.ID (frm_Mail_Account.ID) for the link
+//                                 (mail account) dialog while it is open. A transfer in
+//                                 progress is pictured as it runs.
 //
 // Actions go through the widgets (a click is a real button click), so what is pictured is what
 // a user would see after doing the same.

@@ -32,9 +32,12 @@ class WorkingIndicator : public QFrame, public BoundWindow {
     WorkingWindow& model_;
     QtWindowHost& host_;
     QLabel* text_;
+    QWidget* panel_;
     ActionRunner runner_;
     std::unique_ptr<FormBinder> binder_;
+    std::unique_ptr<FormBinder> panelBinder_;
     int shownColor_ = -1;
+    bool progressShown_ = false;
 };
 
 }  // namespace varmio

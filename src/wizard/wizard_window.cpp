@@ -13,6 +13,7 @@
 #include "window_host.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/delivery_events.h"
+#include "wizard/delivery/mail_account_dialog.h"
 #include "wizard/intranet/index_pages.h"
 #include "wizard/intranet/intranet_publish.h"
 #include "wizard/intranet/intranet_store.h"
@@ -135,6 +136,7 @@ void WizardWindow::wire() {
     // Delivery page.
     cmd_ftp.onClick = on(cmd_ftp_Click);
     cmd_mail.onClick = on(cmd_mail_Click);
+    cmd_mail_account.onClick = on(cmd_mail_account_Click);
     cmd_unc.onClick = on(cmd_unc_Click);
     cmd_intra.onClick = on(cmd_intra_Click);
 
@@ -165,7 +167,7 @@ void WizardWindow::wire() {
 }
 
 FtpClient& WizardWindow::ftp() {
-    if (!ftp_) ftp_ = makeFtpClient();
+    if (!ftp_) ftp_ = makeFtpClient(system());
     return *ftp_;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,9 @@ namespace varmio {
 
 class Dialogs;
 class FtpClient;
+class Keyring;
 class LinkDialog;
+class MailAccountDialog;
 class MailSystem;
 class Random;
 class Settings;
@@ -188,6 +191,7 @@ class WizardWindow : public Form {
     TextBox txt_MAIL_MESS{*this, "txt_MAIL_MESS", &frm_mail};
     Label lab_sndfls_mail{*this, "lab_sndfls_mail", &frm_mail};
     TextBox txt_sndfls_mail{*this, "txt_sndfls_mail", &frm_mail};
+    Button cmd_mail_account{*this, "cmd_mail_account", &frm_mail};
 
     // ---- Folder page ------------------------------------------------------------------------
     Frame frm_unc{*this, "frm_unc"};
@@ -223,6 +227,8 @@ class WizardWindow : public Form {
     WorkingWindow frm_Working;
     // Loaded for each use of the link dialog, unloaded after its result is read.
     std::unique_ptr<LinkDialog> frm_Input_Link;
+    // Loaded for each use of the mail account dialog.
+    std::unique_ptr<MailAccountDialog> frm_Mail_Account;
 
     // ---- Window-level variables set at start-up ---------------------------------------------
     std::string WFol;    // the folder of the converter settings file
@@ -250,6 +256,12 @@ class WizardWindow : public Form {
     MailSystem& mail();
     // The mail session's flag: true from a successful logon until the logoff.
     bool mailSessionOpen = false;
+    // The desktop's keyring for the mail password; nullptr when the program offers none.
+    Keyring* keyring = nullptr;
+    // Whether the mail logon may show the account dialog when it lacks an account or password.
+    bool askMailAccountOnLogon = true;
+    // The mail password as given in this run.
+    std::optional<std::string> mailPassword;
 
     // The text of `key` in the current language.
     std::string GetText(std::string_view key) const;

@@ -11,7 +11,10 @@
 #include "platform/background_task.h"
 #include "platform/curl_ftp_client.h"
 #include "support/temp_dir.h"
+#include "support/wizard/harness.h"
 #include "test_servers.h"
+#include "wizard/delivery/channels.h"
+#include "wizard/page_sequence.h"
 
 namespace varmio::test {
 namespace {
@@ -84,6 +87,46 @@ TEST_F(FtpDeliveryTest, SendReportsItsProgress) {
     const std::vector<FileRow> rows{{local(), "one.txt", " "}, {local(), "two.txt", " "}};
     runFtpPlan(ftp, ftpSendPlan({login(), "a/", rows, true, local(), std::nullopt}), hooks);
     EXPECT_EQ(seen, (std::vector<std::string>{"1/3:3", "2/3:9", "3/3:27"}));
+}
+
+// A line break in a login field would end the USER or PASS command early and start one of the
+// typist's own: the wizard refuses it, in the user's language, before connecting at all.
+TEST_F(FtpDeliveryTest, LineBreaksInTheLoginNeverReachTheServer) {
+    std::ofstream(root() + "/keep.txt") << "keep";
+    WizardHarness h;
+    writeFile(h.work() + "/one.txt", "one");
+    ASSERT_TRUE(h.start(h.work() + "/one.txt"));
+    WizardWindow& w = h.window();
+    cmd_next_Click(w);
+    w.chk_cmpHTML.setValue(0);
+    cmd_next_Click(w);
+    w.cmd_ftp.userClick();
+    const std::string refused =
+        "The server name, user name and password must not contain line breaks or null "
+        "characters; nothing was sent.";
+    const std::string host = login().host;
+    for (const FtpLogin& typed : {FtpLogin{host, "guest", "secret\r\nDELE keep.txt"},
+                                  FtpLogin{host, "guest\nDELE keep.txt", "secret"},
+                                  FtpLogin{host + "\r\nDELE keep.txt", "guest", "secret"},
+                                  FtpLogin{host, "guest", std::string("secret\0x", 8)}}) {
+        w.txt_FTP_Serv.text = typed.host;
+        w.txt_FTP_User.text = typed.user;
+        w.txt_FTP_Pass.text = typed.password;
+        EXPECT_FALSE(ftpFolderListing(w, ""));
+        EXPECT_EQ(h.dialogs.shown.back(), refused);
+        ftpSend(w);
+        EXPECT_EQ(h.dialogs.shown.back(),
+                  "The files could not be uploaded to the server (" + refused + " [5])");
+    }
+    EXPECT_TRUE(fs::exists(root() + "/keep.txt"));
+    EXPECT_FALSE(fs::exists(root() + ".log")) << "not even a connection was made";
+
+    CurlFtpClient ftp;  // the control refuses such a login by itself as well
+    ftp.remoteHost = host;
+    ftp.userName = "guest";
+    ftp.password = "secret\r\nDELE keep.txt";
+    EXPECT_THROW(ftp.execute("DIR *"), RuntimeError);
+    EXPECT_FALSE(fs::exists(root() + ".log"));
 }
 
 TEST(FtpListing, ReadsUnixAndDosListings) {

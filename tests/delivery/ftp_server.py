@@ -1,10 +1,14 @@
 """A throw-away FTP server for the delivery tests.
 
-Usage: ftp_server.py ROOT PORTFILE
+Usage: ftp_server.py ROOT PORTFILE [--read-limit BYTES_PER_SECOND] [--tls CERTFOLDER]
 
 Serves ROOT to the user "guest" (password "secret") on 127.0.0.1, on a port the system picks,
 and writes that port to PORTFILE once it accepts connections. Listings name "." and ".." as
-many servers do. The server ends with its parent process, so a crashed test leaves none behind.
+many servers do. Every command line the server receives is appended to ROOT.log, so a test can
+see exactly what was sent. --read-limit takes uploads no faster than that. --tls makes a
+certificate authority (CERTFOLDER/ca.pem, see test_ca.py) and requires explicit TLS (AUTH TLS)
+with a certificate signed by it. The server ends with its parent process, so a crashed test
+leaves none behind.
 """
 
 import os
@@ -14,13 +18,25 @@ import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
 
 class ListsDots(AbstractedFS):
     def listdir(self, path):
         return [".", ".."] + sorted(super().listdir(path))
+
+
+def logging_handler(base):
+    class LoggingHandler(base):
+        command_log = None
+
+        def pre_process_command(self, line, cmd, arg):
+            with open(self.command_log, "a", encoding="utf-8", errors="replace") as log:
+                log.write(line + "\n")
+            super().pre_process_command(line, cmd, arg)
+
+    return LoggingHandler
 
 
 def exit_with_parent(parent):
@@ -33,7 +49,19 @@ def main():
     root, port_file = sys.argv[1], sys.argv[2]
     authorizer = DummyAuthorizer()
     authorizer.add_user("guest", "secret", root, perm="elradfmwMT")
-    handler = FTPHandler
+    options = sys.argv[3:]
+    handler = logging_handler(TLS_FTPHandler if "--tls" in options else FTPHandler)
+    if "--tls" in options:
+        from test_ca import make_certificates
+
+        handler.certfile, handler.keyfile = make_certificates(
+            options[options.index("--tls") + 1])
+        handler.tls_control_required = True
+        handler.tls_data_required = True
+    handler.command_log = root.rstrip("/") + ".log"
+    if "--read-limit" in sys.argv:
+        handler.dtp_handler = ThrottledDTPHandler
+        handler.dtp_handler.read_limit = int(sys.argv[sys.argv.index("--read-limit") + 1])
     handler.authorizer = authorizer
     handler.abstracted_fs = ListsDots
     handler.banner = "varmio test server"

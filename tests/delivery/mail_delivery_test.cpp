@@ -2,9 +2,11 @@
 // leaves as it was. (Messages as sent are checked by the end-to-end mail script.)
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
+#include "platform/smtp_mail_system.h"
 #include "support/wizard/harness.h"
 #include "test_servers.h"
 #include "wizard/delivery/channels.h"
@@ -70,6 +72,55 @@ TEST_F(MailDeliveryTest, FailedSendKeepsHistoriesAndText) {
     EXPECT_EQ(h.config("txt_MAIL_CAP"), "");
     EXPECT_FALSE(w().mailSessionOpen) << "the logoff still runs";
     EXPECT_TRUE(w().frm_export_1.visible);
+}
+
+// The file names a reader takes from a stored message, one per line (Python's own mail parser).
+std::string attachmentNames(const std::string& eml) {
+    const std::string command =
+        "/usr/bin/python3 -c 'import email,sys; m=email.message_from_binary_file("
+        "open(sys.argv[1],\"rb\")); [print(repr(p.get_filename())) for p in m.walk() "
+        "if p.get_filename()]' " +
+        eml;
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+            out.append(buffer, got);
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+// A file's name is the sender's to choose, line breaks and all: it must arrive as the name and
+// never as a header line of its own.
+TEST_F(MailDeliveryTest, AttachmentNamesCannotAddHeaders) {
+    const std::string evil = "evil\r\nBcc: eve@example.com\r\nX-Extra: 1.txt";
+    writeFile(h.work() + "/" + evil, "evil");
+    writeFile(h.work() + "/Grüße \"1\".pdf", "%PDF");
+    MailServer server;
+    server.host = "127.0.0.1";
+    server.port = server_->port();
+    server.security = MailSecurity::Opportunistic;
+    server.from = "wizard@example.com";
+    SmtpMailSystem mail(server, {});
+    mail.send({"bob@example.com",
+               "Names",
+               "Two files.",
+               {{evil, 0, h.work() + "/" + evil},
+                {"Grüße \"1\".pdf", 0, h.work() + "/Grüße \"1\".pdf"},
+                {"plain \"name\".txt", 0, h.work() + "/one.txt"}}});
+
+    const std::string eml = inbox() + "/1.eml";
+    const std::string message = readFile(eml);
+    EXPECT_EQ(message.find("\nBcc:"), std::string::npos);
+    EXPECT_EQ(message.find("\nX-Extra:"), std::string::npos);
+    EXPECT_NE(message.find("filename*=UTF-8''evil%0D%0ABcc%3A%20eve%40example.com%0D%0AX-Extra"),
+              std::string::npos);
+    EXPECT_NE(message.find("filename=\"plain \\\"name\\\".txt\""), std::string::npos);
+    EXPECT_EQ(readFile(inbox() + "/1.env"), "from wizard@example.com\nto bob@example.com\n");
+    EXPECT_EQ(attachmentNames(eml),
+              "'evil\\r\\nBcc: eve@example.com\\r\\nX-Extra: 1.txt'\n'Grüße \"1\".pdf'\n"
+              "'plain \"name\".txt'\n");
 }
 
 }  // namespace

@@ -1,18 +1,27 @@
 """A throw-away SMTP server for the delivery tests.
 
-Usage: smtp_server.py OUTFOLDER PORTFILE
+Usage: smtp_server.py OUTFOLDER PORTFILE [--starttls CERTFOLDER] [--auth]
 
 Accepts every message on 127.0.0.1, on a port the system picks, and writes each one to
 OUTFOLDER as N.eml (the raw message) with N.env beside it ("from" and one "to" line per
 recipient). The port goes to PORTFILE once the server accepts connections. The server ends with
 its parent process, so a crashed test leaves none behind.
+
+--starttls: makes a certificate authority (CERTFOLDER/ca.pem, see test_ca.py) and a server
+certificate signed by it, and requires STARTTLS before anything else.
+--auth: requires a login (user "guest", password "secret") before mail is taken; without
+--starttls the login is offered in clear text. Every login attempt, as received, is appended to
+OUTFOLDER/auth.log.
 """
 
 import asyncio
 import os
+import ssl
+import warnings
 import sys
 
-from aiosmtpd.smtp import SMTP
+from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+from test_ca import make_certificates
 
 
 class Store:
@@ -33,6 +42,24 @@ class Store:
         return "250 Message accepted for delivery"
 
 
+def tls_context(folder):
+    certificate, key = make_certificates(folder)
+    context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+    context.load_cert_chain(certificate, key)
+    return context
+
+
+def authenticator(folder):
+    def check(server, session, envelope, mechanism, data):
+        login = isinstance(data, LoginPassword)
+        with open(os.path.join(folder, "auth.log"), "a") as log:
+            log.write("%s %s %s\n" % (mechanism, data.login.decode(), data.password.decode())
+                      if login else "%s %r\n" % (mechanism, data))
+        good = login and data.login == b"guest" and data.password == b"secret"
+        return AuthResult(success=good)
+    return check
+
+
 async def exit_with_parent(parent):
     while os.getppid() == parent:
         await asyncio.sleep(0.2)
@@ -40,11 +67,21 @@ async def exit_with_parent(parent):
 
 
 async def main():
+    warnings.simplefilter("ignore")  # aiosmtpd warns of a login offered in clear text: wanted
     folder, port_file = sys.argv[1], sys.argv[2]
+    options = sys.argv[3:]
+    settings = {"hostname": "varmio-test", "data_size_limit": None}
+    if "--starttls" in options:
+        settings["tls_context"] = tls_context(options[options.index("--starttls") + 1])
+        settings["require_starttls"] = True
+    if "--auth" in options:
+        settings["authenticator"] = authenticator(folder)
+        settings["auth_required"] = True
+        settings["auth_require_tls"] = "--starttls" in options
     store = Store(folder)
     loop = asyncio.get_running_loop()
     server = await loop.create_server(
-        lambda: SMTP(store, hostname="varmio-test", data_size_limit=None),
+        lambda: SMTP(store, **settings),
         host="127.0.0.1",
         port=0,
     )

@@ -25,10 +25,12 @@ constexpr const char* kPython = "/usr/bin/python3";
 
 }  // namespace
 
-ScriptServer::ScriptServer(const std::string& script, const std::string& folder) {
+ScriptServer::ScriptServer(const std::string& script, const std::string& folder,
+                           const std::vector<std::string>& options) {
     const std::string path = std::string(VARMIO_SOURCE_DIR) + "/tests/delivery/" + script;
     const std::string portFile = (state_.path() / "port").string();
     std::vector<std::string> args{kPython, path, folder, portFile};
+    args.insert(args.end(), options.begin(), options.end());
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());

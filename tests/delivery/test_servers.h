@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -12,8 +13,10 @@ namespace varmio::test {
 // of 127.0.0.1 and is stopped, and waited for, when the object goes.
 class ScriptServer {
   public:
-    // Runs tests/delivery/<script> with `folder` (what it serves or where it stores).
-    ScriptServer(const std::string& script, const std::string& folder);
+    // Runs tests/delivery/<script> with `folder` (what it serves or where it stores) and the
+    // script's own `options`.
+    ScriptServer(const std::string& script, const std::string& folder,
+                 const std::vector<std::string>& options = {});
     ~ScriptServer();
     ScriptServer(const ScriptServer&) = delete;
     ScriptServer& operator=(const ScriptServer&) = delete;

@@ -25,6 +25,7 @@
 #include "app/environment.h"
 #include "form_binder.h"
 #include "link_dialog_window.h"
+#include "mail_account_window.h"
 #include "main_window.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
@@ -35,6 +36,7 @@
 #include "qt_wizard.h"
 #include "settings/reg_file.h"
 #include "settings/settings.h"
+#include "wizard/delivery/mail_account_dialog.h"
 #include "wizard/page/link_dialog.h"
 #include "wizard/startup.h"
 #include "wizard/version.h"
@@ -180,6 +182,10 @@ class WindowTest : public QObject {
         LinkDialog link(*wizard.env.settings);
         LinkDialogWindow dialog(link, wizard.host, wizard.window.get());
         checkNamesMatch(link, dialog.binder(), dialog);
+
+        MailAccountDialog account(*wizard.model);
+        MailAccountWindow accountWindow(account, wizard.host, wizard.window.get());
+        checkNamesMatch(account, accountWindow.binder(), accountWindow);
     }
 
     void listsWithoutHeadersShowTheirRows() {

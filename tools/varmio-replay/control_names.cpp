@@ -2,6 +2,7 @@
 
 #include "platform/basic_text.h"
 #include "script_stop.h"
+#include "wizard/delivery/mail_account_dialog.h"
 #include "wizard/page/link_dialog.h"
 #include "wizard/wizard_window.h"
 
@@ -12,6 +13,7 @@ namespace {
 constexpr std::string_view kMainWindow = "frm_wizard";
 constexpr std::string_view kWorking = "frm_Working";
 constexpr std::string_view kLinkDialog = "frm_Input_Link";
+constexpr std::string_view kAccountDialog = "frm_Mail_Account";
 
 Control* findControl(const Form& form, std::string_view id) {
     if (Control* exact = form.find(id)) return exact;
@@ -49,6 +51,14 @@ LinkDialog& ControlNames::standIn() {
     return *standIn_;
 }
 
+MailAccountDialog& ControlNames::accountStandIn() {
+    if (!accountStandIn_) {
+        accountStandIn_ = std::make_unique<MailAccountDialog>(window_);
+        accountStandIn_->visible = false;
+    }
+    return *accountStandIn_;
+}
+
 Target ControlNames::resolve(const std::string& name) {
     Target target;
     std::string rest;
@@ -56,6 +66,11 @@ Target ControlNames::resolve(const std::string& name) {
         target.prefix = std::string(kLinkDialog) + ".";
         target.live = window_.frm_Input_Link != nullptr;
         target.form = target.live ? static_cast<Form*>(window_.frm_Input_Link.get()) : &standIn();
+    } else if (splitWindow(name, kAccountDialog, rest)) {
+        target.prefix = std::string(kAccountDialog) + ".";
+        target.live = window_.frm_Mail_Account != nullptr;
+        target.form =
+            target.live ? static_cast<Form*>(window_.frm_Mail_Account.get()) : &accountStandIn();
     } else if (splitWindow(name, kWorking, rest)) {
         target.prefix = std::string(kWorking) + ".";
         target.form = &window_.frm_Working;

@@ -7,6 +7,7 @@ namespace varmio {
 class Control;
 class Form;
 class LinkDialog;
+class MailAccountDialog;
 class WizardWindow;
 }  // namespace varmio
 
@@ -16,14 +17,15 @@ namespace varmio::replay {
 struct Target {
     Form* form = nullptr;        // the window the name lies on
     Control* control = nullptr;  // nullptr: the window itself
-    // false when the name lies on the link dialog while it is not loaded: `form` and `control`
-    // then belong to an unloaded stand-in, good for checking kinds but not for reading.
+    // false when the name lies on a dialog that is not loaded: `form` and `control` then
+    // belong to an unloaded stand-in, good for checking kinds but not for reading.
     bool live = true;
     std::string prefix;  // how a dump names this window's controls: "" or "frm_Input_Link."
 };
 
 // Resolves the names of a script: "cmd_next", "cmd_browse(1)", "frm_wizard.cmd_next",
-// "frm_wizard", "frm_Working.Label1", "frm_Input_Link.txt_LNK_NAME". Control names are matched
+// "frm_wizard", "frm_Working.Label1", "frm_Input_Link.txt_LNK_NAME",
+// "frm_Mail_Account.txt_ACC_SERVER". Control names are matched
 // exactly, then without regard to case, as the window code's own names are.
 class ControlNames {
   public:
@@ -35,9 +37,11 @@ class ControlNames {
 
   private:
     LinkDialog& standIn();
+    MailAccountDialog& accountStandIn();
 
     WizardWindow& window_;
     std::unique_ptr<LinkDialog> standIn_;
+    std::unique_ptr<MailAccountDialog> accountStandIn_;
 };
 
 }  // namespace varmio::replay

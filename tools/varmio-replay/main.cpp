@@ -26,18 +26,20 @@ using namespace varmio;
 using namespace varmio::replay;
 
 constexpr const char* kUsage =
-    "usage: varmio-replay [--seed N] [--nt] [--exec] SCRIPT [WORD ...]\n"
+    "usage: varmio-replay [--seed N] [--nt] [--exec] [--ask-mail-account] SCRIPT [WORD ...]\n"
     "Runs the wizard's window logic without a display, driven by SCRIPT, and prints a\n"
     "transcript. The WORDs, joined by single blanks, are the wizard's command line.\n"
     "  --seed N   seed the random names\n"
     "  --nt       the platform reports Windows NT\n"
     "  --exec     carry out shell opens and program starts\n"
+    "  --ask-mail-account  the mail logon asks for the account as on a first mail\n"
     "Exit status: 0 script ran, 1 an expectation failed, 2 script or usage error.\n";
 
 struct Options {
     std::optional<std::uint32_t> seed;
     bool windowsNT = false;
     bool exec = false;
+    bool askMailAccount = false;
     std::string script;
     std::vector<std::string> words;  // the wizard's command line
 };
@@ -51,6 +53,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.windowsNT = true;
         } else if (arg == "--exec") {
             options.exec = true;
+        } else if (arg == "--ask-mail-account") {
+            options.askMailAccount = true;
         } else if (arg == "--seed") {
             if (++i == argc) return false;
             std::string_view n = argv[i];
@@ -103,6 +107,9 @@ int runReplay(const Options& options) {
     Interpreter interpreter(std::move(script), transcript, dialogs, answers, std::cerr);
     WizardWindow window({*env.settings, dialogs, shell, *env.system, random, interpreter},
                         {joinCommandLine(options.words), env.programFolder});
+    // Scripts configure mail through the environment; the account dialog that the mail logon
+    // opens by itself comes only when asked for. (A script opens it with cmd_mail_account.)
+    window.askMailAccountOnLogon = options.askMailAccount;
     return interpreter.run(window);
 }
 

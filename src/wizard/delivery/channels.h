@@ -19,8 +19,11 @@ bool ftpLoginComplete(const WizardWindow& w);
 bool ftpFolderListing(WizardWindow& w, const std::string& folder);
 void ftpSend(WizardWindow& w);
 
-// Mail: open a session (true when open), send one message, close the session.
+// Mail: open a session (true when open), send one message, close the session. Without a
+// server named by the environment the logon uses the mail account, which the account dialog
+// sets up (on the first logon, and from the mail page's "Account..." button).
 bool mailLogon(WizardWindow& w);
+void cmd_mail_account_Click(WizardWindow& w);
 void mailSend(WizardWindow& w);
 void mailLogoff(WizardWindow& w);
 

@@ -1,8 +1,14 @@
+#include <atomic>
+#include <mutex>
+#include <optional>
+
 #include "delivery/folder_copy.h"
+#include "platform/background_task.h"
 #include "platform/steps.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/delivery_events.h"
 #include "wizard/delivery/failure_text.h"
+#include "wizard/delivery/transfer_watch.h"
 #include "wizard/file_rows.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
@@ -21,15 +27,39 @@ void followTargetText(WizardWindow& w) {
 }  // namespace
 
 void folderCopy(WizardWindow& w) {
+    // The copy runs in the background; the working indicator shows its progress meanwhile and
+    // offers Cancel, which stops within one piece of a file and deletes that unfinished file.
+    std::atomic<bool> stop{false};
+    std::mutex mutex;  // guards `seen` between the copy and the window
+    CopyProgress seen;
+    std::optional<TransferWatch> watch;
     try {
-        // Large files take a while: the working indicator shows, the window repaints between them.
-        WizardWindow::Working working(w, "PROSESSING");
-        runCopyPlan(folderCopyPlan(fileRows(w.lvwFiles), w.txt_UNC_NAME.text),
-                    [&] { w.host().doEvents(); });
+        const std::vector<FileCopy> plan =
+            folderCopyPlan(fileRows(w.lvwFiles), w.txt_UNC_NAME.text);
+        watch.emplace(w, [&stop] { stop = true; });
+        runPolling(
+            [&] {
+                runCopyPlan(plan, [&](const CopyProgress& now) {
+                    std::lock_guard lock(mutex);
+                    seen = now;
+                    return !stop.load();
+                });
+            },
+            [&] {
+                {
+                    std::lock_guard lock(mutex);
+                    watch->show(seen.file, seen.files, seen.name, seen.bytes, seen.total);
+                }
+                w.host().doEvents();
+            });
     } catch (const std::exception& e) {
-        w.MsgBox(failureText(w, "UNC_SEND_FAILED", e));
+        const std::string text =
+            watch ? watch->failureText("UNC_SEND_FAILED", e) : failureText(w, "UNC_SEND_FAILED", e);
+        watch.reset();
+        w.MsgBox(text);
         return;
     }
+    watch.reset();
     w.MsgBox(w.GetText("UNC_SEND_SUCCESS"));
 }
 

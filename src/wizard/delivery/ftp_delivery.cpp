@@ -1,13 +1,17 @@
+#include <optional>
+
 #include "delivery/ftp_folders.h"
 #include "delivery/ftp_plan.h"
 #include "delivery/ftp_runner.h"
 #include "platform/basic_text.h"
+#include "platform/errors.h"
 #include "platform/ftp_client.h"
 #include "platform/random.h"
 #include "platform/steps.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/delivery_events.h"
 #include "wizard/delivery/failure_text.h"
+#include "wizard/delivery/transfer_watch.h"
 #include "wizard/file_rows.h"
 #include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
@@ -38,6 +42,14 @@ FtpLogin login(const WizardWindow& w) {
     return {w.txt_FTP_Serv.text, w.txt_FTP_User.text, w.txt_FTP_Pass.text};
 }
 
+// Checked before the control hears of the login, so that nothing at all reaches the server.
+FtpLogin checkedLogin(const WizardWindow& w) {
+    FtpLogin typed = login(w);
+    if (!typed.safe())
+        throw RuntimeError(errnum::kInvalidProcedureCall, w.GetText("FTP_LOGIN_LINE_BREAK"));
+    return typed;
+}
+
 void addFolderRow(WizardWindow& w, std::string text) {
     w.ftp_tree.add(std::move(text)).icon = list_image::kFolder;
 }
@@ -57,7 +69,7 @@ bool ftpFolderListing(WizardWindow& w, const std::string& folder) {
         if (folder != w.txt_FTP_Path.text) w.txt_FTP_Path.text += folder;
         const std::string path = w.txt_FTP_Path.text;
         if (!path.empty()) addFolderRow(w, std::string(kBackRow));
-        runFtpPlan(w.ftp(), ftpListingPlan(login(w), path, w.programFolder()),
+        runFtpPlan(w.ftp(), ftpListingPlan(checkedLogin(w), path, w.programFolder()),
                    {whileWaiting(w, Flicker::Off),
                     [&](const std::string& row) { addFolderRow(w, row); },
                     {}});
@@ -74,18 +86,33 @@ bool ftpFolderListing(WizardWindow& w, const std::string& folder) {
 }
 
 void ftpSend(WizardWindow& w) {
+    std::string sending;  // the remote name of the upload under way, if any
+    std::optional<TransferWatch> watch;
     try {
         w.cmd_next.enabled = false;
         waitForFtp(w.ftp(), whileWaiting(w, Flicker::On));
         FtpSendInput input{
-            login(w), w.txt_FTP_Path.text, fileRows(w.lvwFiles), w.chk_fls_ftp.ticked(),
-            w.TmpFol, std::nullopt};
+            checkedLogin(w), w.txt_FTP_Path.text, fileRows(w.lvwFiles), w.chk_fls_ftp.ticked(),
+            w.TmpFol,        std::nullopt};
         if (w.isHTML != 0) input.pageFile = w.cmb_htmlfile.text;
-        runFtpPlan(w.ftp(), ftpSendPlan(input), {whileWaiting(w, Flicker::On), {}, {}});
+        const FtpPlan plan = ftpSendPlan(input);
+        watch.emplace(w, [&w] { w.ftp().cancel(); });
+        runFtpPlan(w.ftp(), plan,
+                   {whileWaiting(w, Flicker::On),
+                    {},
+                    [&](const FtpProgress&) { sending.clear(); },
+                    [&](const FtpProgress& p) {
+                        sending = p.name;
+                        watch->show(p.file, p.files, p.name, p.bytes, p.total);
+                    }});
+        watch.reset();
         w.MsgBox(w.GetText("FTP_SEND_SUCCESS"));
         w.cmd_next.enabled = true;
     } catch (const std::exception& e) {
-        w.MsgBox(failureText(w, "FTP_SEND_FAILED", e));
+        const std::string text = watch ? watch->failureText("FTP_SEND_FAILED", e, sending)
+                                       : failureText(w, "FTP_SEND_FAILED", e);
+        watch.reset();
+        w.MsgBox(text);
         w.cmd_next.enabled = true;
     }
 }

@@ -2,6 +2,7 @@
 #include "platform/mail_system.h"
 #include "wizard/delivery/channels.h"
 #include "wizard/delivery/failure_text.h"
+#include "wizard/delivery/transfer_watch.h"
 #include "wizard/file_rows.h"
 #include "wizard/history.h"
 #include "wizard/window_host.h"
@@ -18,37 +19,29 @@ void rebuildFromHistory(WizardWindow& w, ComboBox& box, std::string_view history
 
 }  // namespace
 
-bool mailLogon(WizardWindow& w) {
-    try {
-        if (w.mail().logon() != 0) {
-            w.MsgBox(w.GetText("MAPI_SEND_FAILED") + " (No_MAPI_Client [000000])");
-            return false;
-        }
-        if (w.mailSessionOpen) {
-            w.MsgBox("Session already established");
-            return false;
-        }
-        w.mailSessionOpen = true;
-        return true;
-    } catch (const std::exception& e) {
-        w.MsgBox(failureText(w, "MAPI_SEND_FAILED", e));
-        return false;
-    }
-}
-
 void mailSend(WizardWindow& w) {
     if (!validMailRecipient(w.txt_MAIL_RECIP.text)) {
         w.MsgBox(w.GetText("NOTVALIDEMAIL"));
         return;
     }
+    std::string failure;  // the message for a failed send, once known
     try {
         const MailMessage message = mailMessage(w.txt_MAIL_RECIP.text, w.txt_MAIL_CAP.text,
                                                 w.txt_MAIL_MESS.text, fileRows(w.lvwFiles));
         {
-            // Large attachments take a while: the working indicator says why nothing else can be
-            // done meanwhile.
-            WizardWindow::Working working(w, "PROSESSING");
-            sendMail(w.mail(), message, [&] { w.host().doEvents(); });
+            // Large attachments take a while: the working indicator shows how far the message
+            // has gone and offers Cancel.
+            MailSystem& mail = w.mail();
+            TransferWatch watch(w, [&mail] { mail.cancel(); });
+            try {
+                sendMail(mail, message, [&] {
+                    watch.show(0, 0, {}, mail.bytesSent(), mail.bytesTotal());
+                    w.host().doEvents();
+                });
+            } catch (const std::exception& e) {
+                failure = watch.failureText("MAPI_SEND_FAILED", e);
+                throw;
+            }
         }
 
         appendNonEmptyToHistory(w.settings(), "txt_MAIL_CAP", message.subject, Compare::Exact);
@@ -57,7 +50,7 @@ void mailSend(WizardWindow& w) {
         rebuildFromHistory(w, w.txt_MAIL_RECIP, "txt_MAIL_RECIP");
         w.txt_MAIL_MESS.text.clear();
     } catch (const std::exception& e) {
-        w.MsgBox(failureText(w, "MAPI_SEND_FAILED", e));
+        w.MsgBox(failure.empty() ? failureText(w, "MAPI_SEND_FAILED", e) : failure);
         return;
     }
     w.MsgBox(w.GetText("MAPI_SEND_SUCCESS"));

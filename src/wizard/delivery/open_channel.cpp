@@ -54,6 +54,7 @@ void cmd_mail_Click(WizardWindow& w) {
         w.lab_mail_cap.caption = w.GetText("LAB_MAIL_CAP");
         w.lab_mail_mess.caption = w.GetText("LAB_MAIL_MESS");
         w.lab_sndfls_mail.caption = w.GetText("FLS_SND");
+        w.cmd_mail_account.caption = w.GetText("CMD_MAIL_ACCOUNT");
     });
     if (!fillSendReport(w, w.txt_sndfls_mail)) return;
     w.frm_mail.visible = true;

@@ -55,12 +55,16 @@ class FakeSystem : public SystemInfo {
     std::string environment(std::string_view name) const override;
 };
 
-// Runs `onModal` when the window code shows a dialog modally; it must hide the dialog.
+// Runs `onModal` when the window code shows a dialog modally; it must hide the dialog. Runs
+// `onEvents` (a user acting while long work runs) whenever the window code lets events through.
 class FakeHost : public WindowHost {
   public:
     std::function<void(Form&)> onModal;
+    std::function<void()> onEvents;
     void runModal(Form& dialog) override;
-    void doEvents() override {}
+    void doEvents() override {
+        if (onEvents) onEvents();
+    }
     void repaint(Form&) override {}
 };
 
