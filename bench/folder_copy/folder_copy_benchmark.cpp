@@ -90,7 +90,7 @@ void BM_FolderCopy(benchmark::State& state) {
         state.ResumeTiming();
         auto start = std::chrono::steady_clock::now();
         makeFolder((set.dir / "wizard").string());
-        runCopyPlan(plan, [] {});
+        runCopyPlan(plan, [](const CopyProgress&) { return true; });
         wizardMs += millisecondsSince(start);
 
         state.PauseTiming();
