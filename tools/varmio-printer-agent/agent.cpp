@@ -37,7 +37,8 @@ Agent::Agent(Settings& settings, AgentFolders folders, std::string spoolBase, Op
     connect(&preparing_, &QFutureWatcher<Preparation>::finished, this, &Agent::prepared);
     connect(&wizard_, &WizardRun::started, this, &Agent::wizardStarted);
     connect(&wizard_, &WizardRun::failedToStart, this, [this](const QString& reason) {
-        keepForLater("The wizard cannot be started (" + reason + ").");
+        keepForLater(
+            QString::fromStdString(fillIn(texts_.wizardNotStarted, {reason.toStdString()})));
     });
     connect(&wizard_, &WizardRun::finished, this, &Agent::pump);
 }
@@ -69,7 +70,8 @@ void Agent::pump() {
         if (skipped_.count(job)) continue;
         job_ = job;
         const OutputChoice choice = readOutputChoice(settings_);
-        preparing_.setFuture(QtConcurrent::run(prepareJob, folders_, job_, choice));
+        texts_ = loadAgentTexts(settings_);  // the language may have changed since the last job
+        preparing_.setFuture(QtConcurrent::run(prepareJob, folders_, job_, choice, texts_));
         return;
     }
     if (options_.once) QCoreApplication::quit();
@@ -85,7 +87,7 @@ void Agent::prepared() {
             finishJob();
             break;
         case Preparation::Outcome::Keep:
-            keepForLater("It could not be prepared: " + message + ".");
+            keepForLater(QString::fromStdString(fillIn(texts_.notPrepared, {prepared_.message})));
             break;
         case Preparation::Outcome::Ready:
             if (!message.isEmpty()) notifier_.notify(jobTitle(), message);
@@ -96,20 +98,16 @@ void Agent::prepared() {
 
 void Agent::wizardStarted() {
     const int pages = prepared_.pages;
-    const QString plural = pages == 1 ? QString() : QStringLiteral("s");
-    notifier_.notify(
-        jobTitle(),
-        prepared_.kind == hand_over::Kind::PageImages
-            ? QStringLiteral("Opened in the wizard as %1 page image%2.").arg(pages).arg(plural)
-            : QStringLiteral("Opened in the wizard, a PDF document of %1 page%2.")
-                  .arg(pages)
-                  .arg(plural));
+    const bool images = prepared_.kind == hand_over::Kind::PageImages;
+    const std::string& text = pages == 1 ? (images ? texts_.openedImage : texts_.openedPdfPage)
+                                         : (images ? texts_.openedImages : texts_.openedPdf);
+    notifier_.notify(jobTitle(), QString::fromStdString(fillIn(text, {std::to_string(pages)})));
     spool::removeJob(folders_.spool, job_);
     job_.clear();  // the next job waits for the run's end, not for this job
 }
 
 void Agent::keepForLater(const QString& text) {
-    notifier_.notify(jobTitle(), text + " The job stays queued and opens at your next login.");
+    notifier_.notify(jobTitle(), text + " " + QString::fromStdString(texts_.staysQueued));
     skipped_.insert(job_);
     finishJob();
 }

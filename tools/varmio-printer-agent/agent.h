@@ -52,6 +52,7 @@ class Agent : public QObject {
     QFutureWatcher<Preparation> preparing_;
     std::string job_;                // the job being prepared or opened; "" when idle
     Preparation prepared_;           // what was made of it
+    AgentTexts texts_;               // the messages, in the language of the job at hand
     std::set<std::string> skipped_;  // kept jobs: tried again by the next agent
 };
 

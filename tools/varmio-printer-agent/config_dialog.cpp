@@ -3,10 +3,12 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "agent_texts.h"
 #include "output_choice.h"
 
 namespace varmio {
@@ -14,12 +16,12 @@ namespace varmio {
 ConfigDialog::ConfigDialog(Settings& settings, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
-      pdf_(new QRadioButton(tr("The &PDF document"))),
-      images_(new QRadioButton(tr("Page &images (001.png, 002.png, ...)"))),
+      pdf_(new QRadioButton(agentText(settings, "AGENT_CFG_PDF"))),
+      images_(new QRadioButton(agentText(settings, "AGENT_CFG_IMAGES"))),
       dpi_(new QSpinBox) {
-    setWindowTitle(tr("Varmio printer"));
+    setWindowTitle(agentText(settings, "AGENT_CFG_TITLE"));
     dpi_->setRange(kMinDpi, kMaxDpi);
-    dpi_->setSuffix(tr(" dpi"));
+    dpi_->setSuffix(QStringLiteral(" dpi"));
 
     const OutputChoice choice = readOutputChoice(settings_);
     (choice.kind == hand_over::Kind::PageImages ? images_ : pdf_)->setChecked(true);
@@ -28,8 +30,10 @@ ConfigDialog::ConfigDialog(Settings& settings, QWidget* parent)
     connect(images_, &QRadioButton::toggled, dpi_, &QSpinBox::setEnabled);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Resolution:"), dpi_);
+    form->addRow(agentText(settings, "AGENT_CFG_DPI"), dpi_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(agentText(settings, "CMD_OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(agentText(settings, "CMD_CANCEL"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         save();
         accept();
@@ -37,7 +41,7 @@ ConfigDialog::ConfigDialog(Settings& settings, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("A document printed to Varmio reaches the wizard as:")));
+    layout->addWidget(new QLabel(agentText(settings, "AGENT_CFG_PROMPT")));
     layout->addWidget(pdf_);
     layout->addWidget(images_);
     layout->addLayout(form);

@@ -64,18 +64,17 @@ bool fitForSettingsLine(const std::string& path) {
 
 }  // namespace
 
-Preparation prepareJob(const AgentFolders& folders, const std::string& job, OutputChoice choice) {
+Preparation prepareJob(const AgentFolders& folders, const std::string& job, OutputChoice choice,
+                       const AgentTexts& texts) {
     using Outcome = Preparation::Outcome;
     const std::string document =
         folders.spool + "/" + job + "/" + std::string(spool::kDocumentFile);
     std::error_code error;
     const auto size = fs::file_size(document, error);
     if (error) return {Outcome::Keep, "cannot read the job: " + error.message(), ""};
-    if (size == 0)
-        return {Outcome::Discard, "The print job is empty: there is nothing to publish.", ""};
+    if (size == 0) return {Outcome::Discard, texts.jobEmpty, ""};
     const int pages = pdfPageCount(document);
-    if (pages == 0)
-        return {Outcome::Discard, "The print job is no readable PDF document; it was dropped.", ""};
+    if (pages == 0) return {Outcome::Discard, texts.notPdf, ""};
 
     Preparation ready{Outcome::Ready, "", folders.print + "/" + job, choice.kind, pages};
     if (!fitForSettingsLine(ready.folder))
@@ -83,9 +82,8 @@ Preparation prepareJob(const AgentFolders& folders, const std::string& job, Outp
                 ""};
     if (choice.kind == hand_over::Kind::PageImages && pages > hand_over::kMaxPageImages) {
         choice.kind = ready.kind = hand_over::Kind::Pdf;
-        ready.message = "The document has " + std::to_string(pages) + " pages, more than " +
-                        std::to_string(hand_over::kMaxPageImages) +
-                        " page images can be named: it opens as a PDF document.";
+        ready.message = fillIn(texts.tooManyPages,
+                               {std::to_string(pages), std::to_string(hand_over::kMaxPageImages)});
     }
     const std::string staging = folders.print + "/" + std::string(spool::kIncomingPrefix) + job;
     try {
@@ -100,7 +98,7 @@ Preparation prepareJob(const AgentFolders& folders, const std::string& job, Outp
             const RenderResult rendered = renderPageImages(document, pages, choice.dpi, staging);
             if (rendered.documentFault) {
                 fs::remove_all(staging, error);
-                return {Outcome::Discard, "The print job cannot be drawn: " + rendered.error, ""};
+                return {Outcome::Discard, fillIn(texts.cannotDraw, {rendered.error}), ""};
             }
             if (!rendered.error.empty())
                 throw KeepJob{"cannot write the page images: " + rendered.error};

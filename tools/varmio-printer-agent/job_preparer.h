@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "agent_texts.h"
 #include "output_choice.h"
 
 namespace varmio {
@@ -32,7 +33,9 @@ struct Preparation {
 // Puts the produced files of spooled job `job` into a new subfolder of `folders.print` and
 // writes the converter settings file. The subfolder appears complete or not at all; the
 // settings file is replaced in one step, and only after the files are in place. Earlier jobs'
-// subfolders are removed first: their wizard runs have ended. Runs off the user-interface thread.
-Preparation prepareJob(const AgentFolders& folders, const std::string& job, OutputChoice choice);
+// subfolders are removed first: their wizard runs have ended. Runs off the user-interface thread;
+// the messages for the user come from `texts`.
+Preparation prepareJob(const AgentFolders& folders, const std::string& job, OutputChoice choice,
+                       const AgentTexts& texts);
 
 }  // namespace varmio
