@@ -6,10 +6,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format ccache clang libclang-rt-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    libsqlite3-dev libcurl4-openssl-dev libsecret-1-dev
+    libsqlite3-dev libcurl4-openssl-dev libssl-dev libsecret-1-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth xdg-utils fonts-dejavu-core
-    python3-pyftpdlib python3-aiosmtpd python3-openssl openssl gnome-keyring dbus
+    python3-pyftpdlib python3-aiosmtpd python3-asyncssh python3-openssl openssl gnome-keyring dbus
     cups-daemon cups-client cups-filters libpoppler-qt6-dev poppler-utils
     qt6-translations-l10n desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )

@@ -55,8 +55,8 @@ struct FileCloser {
 // ---- The connection -------------------------------------------------------------------------
 
 struct CurlFtpClient::Session {
-    Session(const NetworkOptions& options, CurlInterrupt& interrupt)
-        : options_(options), interrupt_(interrupt) {}
+    Session(const NetworkOptions& options, CurlInterrupt& interrupt, SshHostKeyCheck& hostKeys)
+        : options_(options), interrupt_(interrupt), hostKeys_(hostKeys) {}
     ~Session() { close(); }
 
     CURL* curl = nullptr;
@@ -117,6 +117,7 @@ struct CurlFtpClient::Session {
         curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, keepReply);
         curl_easy_setopt(curl, CURLOPT_HEADERDATA, &reply_);
         if (address.scheme == "ftps") curl_easy_setopt(curl, CURLOPT_USE_SSL, CURLUSESSL_ALL);
+        if (secureShell()) hostKeys_.attach(curl, address.host, address.port);
     }
 
     void perform() {
@@ -190,14 +191,17 @@ struct CurlFtpClient::Session {
   private:
     const NetworkOptions& options_;
     CurlInterrupt& interrupt_;
+    SshHostKeyCheck& hostKeys_;
     std::string reply_;
     char errorText_[CURL_ERROR_SIZE] = {};
 };
 
 // ---- The control ----------------------------------------------------------------------------
 
-CurlFtpClient::CurlFtpClient(NetworkOptions options)
-    : options_(std::move(options)), session_(std::make_unique<Session>(options_, interrupt_)) {
+CurlFtpClient::CurlFtpClient(NetworkOptions options, const std::string& knownHostsFile)
+    : options_(std::move(options)),
+      hostKeys_(knownHostsFile.empty() ? userKnownHostsFile("") : knownHostsFile),
+      session_(std::make_unique<Session>(options_, interrupt_, hostKeys_)) {
     initialiseCurl();
 }
 
@@ -251,6 +255,7 @@ void CurlFtpClient::execute(std::string_view operation) {
         failure_.reset();
     }
     interrupt_.reset();
+    hostKeys_.forget();
     Login login{remoteHost, userName, password};
     // A line break would let the login end a command early and send one of its own.
     if (hasCommandBreak(login.host) || hasCommandBreak(login.user) ||
@@ -311,6 +316,16 @@ void CurlFtpClient::checkResult() {
         failure.swap(failure_);
     }
     if (failure) throw *failure;
+}
+
+std::optional<HostKeyProblem> CurlFtpClient::hostKeyProblem() const {
+    if (busy()) return std::nullopt;
+    return hostKeys_.problem();
+}
+
+void CurlFtpClient::trustHostKey() {
+    if (busy()) throw RuntimeError(kStillExecuting, "Still executing last request");
+    hostKeys_.trustUnknownKey();
 }
 
 std::string CurlFtpClient::getChunk(size_t maxChars) {

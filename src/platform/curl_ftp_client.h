@@ -14,6 +14,7 @@
 #include "ftp_client.h"
 #include "ftp_listing.h"
 #include "network_options.h"
+#include "ssh_host_keys.h"
 
 namespace varmio {
 
@@ -23,7 +24,9 @@ namespace varmio {
 // with it the remote folder, so that a retry starts again from the login folder.
 class CurlFtpClient : public FtpClient {
   public:
-    explicit CurlFtpClient(NetworkOptions options = {});
+    // SFTP servers' host keys are checked against `knownHostsFile` (OpenSSH's format); "" for
+    // the one in the account's home folder.
+    explicit CurlFtpClient(NetworkOptions options = {}, const std::string& knownHostsFile = {});
     ~CurlFtpClient() override;
     CurlFtpClient(const CurlFtpClient&) = delete;
     CurlFtpClient& operator=(const CurlFtpClient&) = delete;
@@ -34,6 +37,8 @@ class CurlFtpClient : public FtpClient {
     std::uint64_t bytesSent() const override { return interrupt_.sent(); }
     void checkResult() override;
     std::string getChunk(size_t maxChars) override;
+    std::optional<HostKeyProblem> hostKeyProblem() const override;
+    void trustHostKey() override;
 
   private:
     struct Login {
@@ -54,6 +59,7 @@ class CurlFtpClient : public FtpClient {
 
     NetworkOptions options_;
     CurlInterrupt interrupt_;
+    SshHostKeyCheck hostKeys_;
     std::unique_ptr<Session> session_;  // used by the worker only
     BackgroundTask worker_;
     std::mutex mutex_;  // guards the two results below

@@ -6,6 +6,7 @@
 #include "curl_ftp_client.h"
 #include "network_options.h"
 #include "smtp_mail_system.h"
+#include "ssh_host_keys.h"
 #include "system_info.h"
 
 namespace varmio {
@@ -23,7 +24,8 @@ NetworkOptions networkOptionsFrom(const SystemInfo& system) {
 }
 
 std::unique_ptr<FtpClient> makeFtpClient(const SystemInfo& system) {
-    return std::make_unique<CurlFtpClient>(networkOptionsFrom(system));
+    return std::make_unique<CurlFtpClient>(networkOptionsFrom(system),
+                                           userKnownHostsFile(system.environment("HOME")));
 }
 
 std::unique_ptr<MailSystem> makeMailSystem(const SystemInfo& system) {

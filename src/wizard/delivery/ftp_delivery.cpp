@@ -3,6 +3,7 @@
 #include "delivery/ftp_folders.h"
 #include "delivery/ftp_plan.h"
 #include "delivery/ftp_runner.h"
+#include "delivery/transfer_progress.h"
 #include "platform/basic_text.h"
 #include "platform/errors.h"
 #include "platform/ftp_client.h"
@@ -50,6 +51,28 @@ FtpLogin checkedLogin(const WizardWindow& w) {
     return typed;
 }
 
+// An SFTP server's host key that known_hosts does not know is the user's to judge: on Yes it is
+// remembered and the plan runs again (its first connection failed, before anything was done).
+// A changed key is refused without asking.
+void runFtpPlanAsking(WizardWindow& w, const FtpPlan& plan, const FtpRunHooks& hooks) {
+    try {
+        runFtpPlan(w.ftp(), plan, hooks);
+        return;
+    } catch (const RuntimeError& e) {
+        const std::optional<HostKeyProblem> key = w.ftp().hostKeyProblem();
+        if (!key) throw;
+        auto text = [&](std::string_view name) {
+            return fillIn(w.GetText(name), {key->host, key->keyType, key->fingerprint});
+        };
+        if (key->kind == HostKeyProblem::Kind::Changed)
+            throw RuntimeError(e.number(), text("SFTP_HOST_KEY_CHANGED"));
+        if (!w.Ask(text("SFTP_HOST_KEY_UNKNOWN")))
+            throw RuntimeError(e.number(), w.GetText("SFTP_HOST_KEY_REFUSED"));
+        w.ftp().trustHostKey();
+    }
+    runFtpPlan(w.ftp(), plan, hooks);
+}
+
 void addFolderRow(WizardWindow& w, std::string text) {
     w.ftp_tree.add(std::move(text)).icon = list_image::kFolder;
 }
@@ -69,10 +92,10 @@ bool ftpFolderListing(WizardWindow& w, const std::string& folder) {
         if (folder != w.txt_FTP_Path.text) w.txt_FTP_Path.text += folder;
         const std::string path = w.txt_FTP_Path.text;
         if (!path.empty()) addFolderRow(w, std::string(kBackRow));
-        runFtpPlan(w.ftp(), ftpListingPlan(checkedLogin(w), path, w.programFolder()),
-                   {whileWaiting(w, Flicker::Off),
-                    [&](const std::string& row) { addFolderRow(w, row); },
-                    {}});
+        runFtpPlanAsking(w, ftpListingPlan(checkedLogin(w), path, w.programFolder()),
+                         {whileWaiting(w, Flicker::Off),
+                          [&](const std::string& row) { addFolderRow(w, row); },
+                          {}});
         w.cmd_next.enabled = true;
         w.mousePointer = kDefaultPointer;
         return true;
@@ -97,14 +120,14 @@ void ftpSend(WizardWindow& w) {
         if (w.isHTML != 0) input.pageFile = w.cmb_htmlfile.text;
         const FtpPlan plan = ftpSendPlan(input);
         watch.emplace(w, [&w] { w.ftp().cancel(); });
-        runFtpPlan(w.ftp(), plan,
-                   {whileWaiting(w, Flicker::On),
-                    {},
-                    [&](const FtpProgress&) { sending.clear(); },
-                    [&](const FtpProgress& p) {
-                        sending = p.name;
-                        watch->show(p.file, p.files, p.name, p.bytes, p.total);
-                    }});
+        runFtpPlanAsking(w, plan,
+                         {whileWaiting(w, Flicker::On),
+                          {},
+                          [&](const FtpProgress&) { sending.clear(); },
+                          [&](const FtpProgress& p) {
+                              sending = p.name;
+                              watch->show(p.file, p.files, p.name, p.bytes, p.total);
+                          }});
         watch.reset();
         w.MsgBox(w.GetText("FTP_SEND_SUCCESS"));
         w.cmd_next.enabled = true;

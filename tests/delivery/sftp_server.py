@@ -1,0 +1,75 @@
+"""A throw-away SFTP server for the delivery tests.
+
+Usage: sftp_server.py ROOT PORTFILE --host-key KEYFILE
+
+Serves ROOT to the user "guest" (password "secret") on 127.0.0.1, on a port the system picks,
+and writes that port to PORTFILE once it accepts connections. It identifies itself with the
+private key in KEYFILE, made first (Ed25519) when there is none, and writes beside it
+KEYFILE.pub (the OpenSSH public key line) and KEYFILE.sha256 (OpenSSH's fingerprint). Every
+login attempt is appended to ROOT.log. The server ends with its parent process.
+"""
+
+import asyncio
+import os
+import sys
+import threading
+import time
+import warnings
+
+warnings.simplefilter("ignore")  # the ciphers asyncssh offers but this test never uses
+import asyncssh  # noqa: E402
+
+
+def host_key(path):
+    if not os.path.exists(path):
+        asyncssh.generate_private_key("ssh-ed25519").write_private_key(path)
+    key = asyncssh.read_private_key(path)
+    key.write_public_key(path + ".pub")
+    with open(path + ".sha256", "w") as out:
+        out.write(key.get_fingerprint("sha256"))
+    return key
+
+
+def login_server(log):
+    class LoginServer(asyncssh.SSHServer):
+        def begin_auth(self, username):
+            return True
+
+        def password_auth_supported(self):
+            return True
+
+        def validate_password(self, username, password):
+            with open(log, "a") as out:
+                out.write("login " + username + "\n")
+            return username == "guest" and password == "secret"
+
+    return LoginServer
+
+
+def exit_with_parent(parent):
+    while os.getppid() == parent:
+        time.sleep(0.2)
+    os._exit(0)
+
+
+async def serve(root, port_file, key):
+    server = await asyncssh.create_server(
+        login_server(root.rstrip("/") + ".log"), "127.0.0.1", 0,
+        server_host_keys=[key],
+        sftp_factory=lambda channel: asyncssh.SFTPServer(channel, chroot=root))
+    temporary = port_file + ".part"
+    with open(temporary, "w") as out:
+        out.write(str(server.sockets[0].getsockname()[1]))
+    os.rename(temporary, port_file)
+    await asyncio.Event().wait()
+
+
+def main():
+    root, port_file = sys.argv[1], sys.argv[2]
+    key = host_key(sys.argv[sys.argv.index("--host-key") + 1])
+    threading.Thread(target=exit_with_parent, args=(os.getppid(),), daemon=True).start()
+    asyncio.run(serve(root, port_file, key))
+
+
+if __name__ == "__main__":
+    main()
