@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/files.h"
 #include "support/temp_dir.h"
@@ -12,10 +11,6 @@ namespace varmio {
 namespace {
 
 namespace fs = std::filesystem;
-
-void put(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 class IndexPageTest : public ::testing::Test {
   protected:
@@ -48,9 +43,10 @@ TEST_F(IndexPageTest, EmptyFolderWithAndWithoutThePathHeading) {
 }
 
 TEST_F(IndexPageTest, ProjectsThenDocumentsWithLowerCaseLinks) {
-    put(dir.path() / "abc.FNI", "uniquekey:A&B!X\r\nA&B <Team>\r\nroot\r\nabc\r\n");
-    put(dir.path() / "docfolde.dni", "Report\r\nroot\r\n" + folder + "/docfolde\r\nMain.HTM\r\n");
-    put(dir.path() / "short.dni", "Damaged\r\nroot\r\n");
+    writeFile(dir.path() / "abc.FNI", "uniquekey:A&B!X\r\nA&B <Team>\r\nroot\r\nabc\r\n");
+    writeFile(dir.path() / "docfolde.dni",
+              "Report\r\nroot\r\n" + folder + "/docfolde\r\nMain.HTM\r\n");
+    writeFile(dir.path() / "short.dni", "Damaged\r\nroot\r\n");
     EXPECT_EQ(page(), kHead +
                           "<TABLE BORDER=0 WIDTH=100%>\r\n"
                           "<TR><TD WIDTH=90% BGCOLOR=#EEEEEE ALIGN=LEFT VALIGN=MIDDLE><B>&nbsp;<A "
@@ -65,8 +61,8 @@ TEST_F(IndexPageTest, BackgroundPictureIsCopiedBesideThePage) {
     const TempDir pictures;
     const std::string gif = (pictures.path() / "back.gif").string();
     const std::string jpeg = (pictures.path() / "back.jpeg").string();
-    put(gif, "GIF");
-    put(jpeg, "JPEG");
+    writeFile(gif, "GIF");
+    writeFile(jpeg, "JPEG");
     settings.backgroundImage = gif;
     writeIndexPage(folder, folder, "Intranet", settings);
     EXPECT_EQ(readFileText(folder + "/$$bgimg.gif"), "GIF");
@@ -85,10 +81,10 @@ TEST_F(IndexPageTest, BackgroundPictureIsCopiedBesideThePage) {
 TEST_F(IndexPageTest, PlantedLinksAreNotWrittenThrough) {
     const TempDir elsewhere;
     const fs::path victim = elsewhere.path() / "victim";
-    put(victim, "kept");
+    writeFile(victim, "kept");
     fs::create_symlink(victim, dir.path() / "index.html");
     fs::create_symlink(victim, dir.path() / "$$bgimg.gif");
-    put(elsewhere.path() / "back.gif", "GIF");
+    writeFile(elsewhere.path() / "back.gif", "GIF");
     settings.backgroundImage = (elsewhere.path() / "back.gif").string();
     writeIndexPage(folder, folder, "Intranet", settings);
     EXPECT_EQ(readFileText(victim.string()), "kept");

@@ -4,16 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "support/temp_dir.h"
 
 namespace varmio {
 namespace {
-
-void put(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 std::vector<std::string> texts(const std::vector<IntranetNode>& nodes) {
     std::vector<std::string> out;
@@ -25,8 +20,8 @@ std::vector<std::string> texts(const std::vector<IntranetNode>& nodes) {
 TEST(IntranetTree, ARecordNamingItsOwnFolderIsReadOnce) {
     const TempDir dir;
     // No key and no folder: the project's folder is the folder the record lies in.
-    put(dir.path() / "loop.FNI", "\r\nLoop\r\nroot\r\n\r\n");
-    put(dir.path() / "dot.FNI", "uniquekey:Dot!X\r\nDot\r\nroot\r\n.\r\n");
+    writeFile(dir.path() / "loop.FNI", "\r\nLoop\r\nroot\r\n\r\n");
+    writeFile(dir.path() / "dot.FNI", "uniquekey:Dot!X\r\nDot\r\nroot\r\n.\r\n");
     NodeKeys keys({"root"});
     EXPECT_EQ(texts(projectLevels(dir.path().string(), keys)),
               (std::vector<std::string>{"Dot", "Loop"}));
@@ -35,12 +30,12 @@ TEST(IntranetTree, ARecordNamingItsOwnFolderIsReadOnce) {
 TEST(IntranetTree, RecordsWhoseParentIsNoNodeAreLeftOut) {
     const TempDir dir;
     std::filesystem::create_directory(dir.path() / "a");
-    put(dir.path() / "a.FNI", "uniquekey:A!X\r\nA\r\nROOT\r\na\r\n");
-    put(dir.path() / "a" / "b.FNI", "uniquekey:B!X\r\nB\r\nUNIQUEKEY:A!X\r\nb\r\n");
-    put(dir.path() / "c.FNI", "uniquekey:C!X\r\nC\r\nuniquekey:D!X\r\nc\r\n");
-    put(dir.path() / "d.FNI", "uniquekey:D!X\r\nD\r\nuniquekey:C!X\r\nd\r\n");
-    put(dir.path() / "e.FNI", "uniquekey:E!X\r\nNo parent\r\n\r\ne\r\n");
-    put(dir.path() / "f.FNI", "uniquekey:A!X\r\nKey taken\r\nroot\r\nf\r\n");
+    writeFile(dir.path() / "a.FNI", "uniquekey:A!X\r\nA\r\nROOT\r\na\r\n");
+    writeFile(dir.path() / "a" / "b.FNI", "uniquekey:B!X\r\nB\r\nUNIQUEKEY:A!X\r\nb\r\n");
+    writeFile(dir.path() / "c.FNI", "uniquekey:C!X\r\nC\r\nuniquekey:D!X\r\nc\r\n");
+    writeFile(dir.path() / "d.FNI", "uniquekey:D!X\r\nD\r\nuniquekey:C!X\r\nd\r\n");
+    writeFile(dir.path() / "e.FNI", "uniquekey:E!X\r\nNo parent\r\n\r\ne\r\n");
+    writeFile(dir.path() / "f.FNI", "uniquekey:A!X\r\nKey taken\r\nroot\r\nf\r\n");
     NodeKeys keys({"root"});
     EXPECT_EQ(texts(projectLevels(dir.path().string(), keys)),
               (std::vector<std::string>{"A", "B"}));

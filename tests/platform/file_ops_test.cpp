@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/files.h"
 #include "support/temp_dir.h"
@@ -13,16 +12,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void write(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
 TEST(FolderListing, KindsComeFromTheListingOrThroughLinks) {
     TempDir dir;
     const fs::path& d = dir.path();
-    write(d / "b.FNI", "");
-    write(d / "A.fni", "");
-    write(d / "c.dni", "");
+    writeFile(d / "b.FNI", "");
+    writeFile(d / "A.fni", "");
+    writeFile(d / "c.dni", "");
     fs::create_directory(d / "folder.fni");
     fs::create_symlink(d / "b.FNI", d / "linked.fni");
     fs::create_symlink(d / "folder.fni", d / "linked_folder");
@@ -43,20 +38,20 @@ TEST(FileCopy, CopiesAreExactWhicheverWayTheKernelAllows) {
     std::string large(3 * 1024 * 1024 + 7, '\0');
     for (size_t i = 0; i < large.size(); ++i)
         large[i] = static_cast<char>(i * 7 % 251);
-    write(d / "large.bin", large);
-    write(d / "target.bin", large + large);  // longer than what replaces it
+    writeFile(d / "large.bin", large);
+    writeFile(d / "target.bin", large + large);  // longer than what replaces it
     copyFile((d / "large.bin").string(), (d / "target.bin").string());
     EXPECT_TRUE(read(d / "target.bin") == large);
 
     // From another file system, where the kernel refuses to copy (EXDEV) and reading takes over.
     if (fs::is_directory("/dev/shm")) {
         TempDir other("/dev/shm");
-        write(other.path() / "large.bin", large);
+        writeFile(other.path() / "large.bin", large);
         copyFile((other.path() / "large.bin").string(), (d / "from shm.bin").string());
         EXPECT_TRUE(read(d / "from shm.bin") == large);
     }
 
-    write(d / "empty", "");
+    writeFile(d / "empty", "");
     copyFile((d / "empty").string(), (d / "empty copy").string());
     EXPECT_EQ(read(d / "empty copy"), "");
 

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "support/temp_dir.h"
 
@@ -13,11 +12,6 @@ namespace varmio {
 namespace {
 
 constexpr const char* kConfig = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Varmio\\CONFIG";
-
-std::string fileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> names(Hive& hive, std::string_view key) {
     std::vector<std::string> result;
@@ -116,7 +110,7 @@ TEST_F(SqliteHiveTest, FilesThatAreNoHiveAreRefusedAndLeftAsTheyAre) {
     sqlite3_close(db);
 
     for (const auto& file : {text, foreign}) {
-        const std::string before = fileBytes(file);
+        const std::string before = readFile(file);
         try {
             SqliteHive hive(file);
             ADD_FAILURE() << file << " was taken for a hive";
@@ -125,7 +119,7 @@ TEST_F(SqliteHiveTest, FilesThatAreNoHiveAreRefusedAndLeftAsTheyAre) {
             EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos);
             EXPECT_FALSE(error.reason().empty());
         }
-        EXPECT_EQ(fileBytes(file), before) << file;
+        EXPECT_EQ(readFile(file), before) << file;
     }
     EXPECT_THROW(SqliteHive(dir_.path() / "missing" / "registry.db"), HiveError);
     EXPECT_THROW(SqliteHive{dir_.path()}, HiveError);

@@ -3,47 +3,25 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-#include <fstream>
-#include <memory>
-#include <sstream>
 
 #include "access_keys.h"
-#include "app/environment.h"
 #include "form_binder.h"
 #include "link_dialog_window.h"
 #include "mail_account_window.h"
-#include "main_window.h"
-#include "platform/dialogs.h"
-#include "platform/errors.h"
-#include "platform/random.h"
-#include "platform/shell.h"
 #include "qt_dialogs.h"
-#include "qt_window_host.h"
 #include "qt_wizard.h"
-#include "settings/reg_file.h"
-#include "settings/settings.h"
 #include "wizard/delivery/mail_account_dialog.h"
 #include "wizard/page/link_dialog.h"
-#include "wizard/startup.h"
-#include "wizard/version.h"
-#include "wizard/wizard_window.h"
 
 using namespace varmio;
-
 using namespace varmio::test;
 
 namespace {
@@ -116,63 +94,54 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void manualModeShowsTheFilesPage() {
-        Wizard wizard("");
-        QCOMPARE(shownPages(wizard), QStringList{"frm_files"});
-        QVERIFY(wizard.shows("frm_files_2"));
-        QVERIFY(!wizard.shows("chk_add_files"));
-        QCOMPARE(wizard.window->windowTitle(), QString("Varmio Publish Wizard"));
-        QCOMPARE(headers(wizard.fileList()).mid(0, 2), (QStringList{"Folder", "File Name"}));
-        QCOMPARE(withoutAccessKeys(wizard.widget<QPushButton>("cmd_next")->text()),
-                 QString("Next"));
-        QVERIFY(!wizard.widget("cmd_next")->isEnabled());
-        QCOMPARE(withoutAccessKeys(wizard.widget<QPushButton>("cmd_close")->text()),
-                 QString("Close"));
-        QCOMPARE(wizard.widget<QLabel>("lab_manual_file")->text(),
-                 QString("Type a file path and press Enter to add it:"));
-        int logos = 0;
-        for (int i = 0; i <= 8; ++i)
-            logos += wizard.shows(qPrintable(QString("img_wizard_logo_%1").arg(i)));
-        QCOMPARE(logos, 1);
+    // Each start mode opens on its page, with the file list as its command line gives it
+    // ("$" stands for the test's files folder).
+    void eachModeOpensOnItsPage_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("manual") << ""
+                                << "frm_files" << QStringList{};
+        QTest::newRow("file list") << "/data/report.pdf page.png"
+                                   << "frm_files" << QStringList{"/data/|report.pdf", "|page.png"};
+        QTest::newRow("driver") << "drv"
+                                << "frm_export_1" << QStringList{"$/|tmp.pdf"};
+        QTest::newRow("intranet") << "/intraman"
+                                  << "frm_intra" << QStringList{};
     }
 
-    void intranetManagerHidesBackAndNext() {
-        Wizard wizard("/intraman");
-        QCOMPARE(shownPages(wizard), QStringList{"frm_intra"});
-        QVERIFY(!wizard.shows("cmd_prev"));
-        QVERIFY(!wizard.shows("cmd_next"));
-        QCOMPARE(withoutAccessKeys(wizard.widget<QPushButton>("cmd_close")->text()),
-                 QString("Finish"));
-        QVERIFY(wizard.widget<QTreeWidget>("tvwIntra")->topLevelItemCount() >= 1);
-    }
-
-    void driverModeOpensOnTheDeliveryPage() {
-        Wizard wizard("drv", [](Wizard& w) {
+    void eachModeOpensOnItsPage() {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, page);
+        QFETCH(QStringList, rows);
+        Wizard wizard(commandLine.toStdString(), [](Wizard& w) {
             writeFile(w.files + "/tmp.pdf", "%PDF-1.4\n");
             writeFile(w.windir + "/varmiocv.ini",
                       "[settings]\r\npdf=1\r\npat=" + w.files.toStdString() + "\r\n");
         });
-        QCOMPARE(shownPages(wizard), QStringList{"frm_export_1"});
-        QCOMPARE(withoutAccessKeys(wizard.widget<QPushButton>("cmd_ftp")->text()),
-                 QString("FTP Upload"));
-        QCOMPARE(wizard.widget<QLabel>("lab_unc_note")->text(),
-                 QString("Copy the files and the page into a local or network folder."));
-        QVERIFY(!wizard.widget("cmd_next")->isEnabled());
-        QTreeWidget* list = wizard.fileList();
-        QCOMPARE(list->topLevelItemCount(), 1);
-        QCOMPARE(list->topLevelItem(0)->text(0), wizard.files + "/");
-        QCOMPARE(list->topLevelItem(0)->text(1), QString("tmp.pdf"));
-    }
-
-    void fileListModeListsTheFiles() {
-        Wizard wizard("/data/report.pdf page.png");
-        QCOMPARE(shownPages(wizard), QStringList{"frm_files"});
-        QTreeWidget* list = wizard.fileList();
-        QCOMPARE(list->topLevelItemCount(), 2);
-        QCOMPARE(list->topLevelItem(0)->text(0), QString("/data/"));
-        QCOMPARE(list->topLevelItem(0)->text(1), QString("report.pdf"));
-        QCOMPARE(list->topLevelItem(1)->text(0), QString());
-        QCOMPARE(list->topLevelItem(1)->text(1), QString("page.png"));
+        QCOMPARE(shownPages(wizard), QStringList{page});
+        QStringList listed;
+        for (int i = 0; i < wizard.fileList()->topLevelItemCount(); ++i)
+            listed << wizard.fileList()->topLevelItem(i)->text(0).replace(wizard.files, "$") + "|" +
+                          wizard.fileList()->topLevelItem(i)->text(1);
+        QCOMPARE(listed, rows);
+        if (page == "frm_intra") {
+            QVERIFY(!wizard.shows("cmd_prev") && !wizard.shows("cmd_next"));
+            QCOMPARE(withoutAccessKeys(wizard.widget<QPushButton>("cmd_close")->text()),
+                     QString("Finish"));
+            QVERIFY(wizard.widget<QTreeWidget>("tvwIntra")->topLevelItemCount() >= 1);
+            return;
+        }
+        if (commandLine == "" || commandLine == "drv")
+            QVERIFY(!wizard.widget("cmd_next")->isEnabled());
+        if (!commandLine.isEmpty()) return;
+        QVERIFY(wizard.shows("frm_files_2") && !wizard.shows("chk_add_files"));
+        QCOMPARE(wizard.window->windowTitle(), QString("Varmio Publish Wizard"));
+        QCOMPARE(headers(wizard.fileList()).mid(0, 2), (QStringList{"Folder", "File Name"}));
+        int logos = 0;
+        for (int i = 0; i <= 8; ++i)
+            logos += wizard.shows(qPrintable(QString("img_wizard_logo_%1").arg(i)));
+        QCOMPARE(logos, 1);
     }
 
     void everyControlHasItsWidget() {

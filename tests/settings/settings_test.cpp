@@ -32,20 +32,16 @@ TEST_F(SettingsTest, EmptyIsStoredAsOneBlankAndOneBlankReadsEmpty) {
 }
 
 TEST_F(SettingsTest, NumbersAreWrittenInGeneralFormAndLiteralsStayText) {
-    settings_.WriteSetting("CONFIG", "one", 1);
-    settings_.WriteSetting("CONFIG", "minus", -1);
-    settings_.WriteSetting("CONFIG", "zero", 0);
-    settings_.WriteSetting("CONFIG", "big", 1LL << 40);
-    settings_.WriteSetting("CONFIG", "flag", true);
-    settings_.WriteSetting("CONFIG", "text", "12|");
-    settings_.WriteSetting("CONFIG", "string", std::string("s"));
-    EXPECT_EQ(settings_.ReadSetting("CONFIG", "one"), "1");
-    EXPECT_EQ(settings_.ReadSetting("CONFIG", "minus"), "-1");
-    EXPECT_EQ(settings_.ReadSetting("CONFIG", "zero"), "0");
-    EXPECT_EQ(settings_.ReadSetting("CONFIG", "big"), "1099511627776");
-    EXPECT_EQ(settings_.ReadSetting("CONFIG", "flag"), "1");
-    EXPECT_EQ(settings_.ReadSetting("CONFIG", "text"), "12|");
-    EXPECT_EQ(settings_.ReadSetting("CONFIG", "string"), "s");
+    const auto written = [&](const auto& value) {
+        settings_.WriteSetting("CONFIG", "v", value);
+        return settings_.ReadSetting("CONFIG", "v");
+    };
+    EXPECT_EQ(written(-1), "-1");
+    EXPECT_EQ(written(0), "0");
+    EXPECT_EQ(written(1LL << 40), "1099511627776");
+    EXPECT_EQ(written(true), "1");
+    EXPECT_EQ(written("12|"), "12|");
+    EXPECT_EQ(written(std::string("s")), "s");
 }
 
 // A store that fails on every call.

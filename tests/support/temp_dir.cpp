@@ -3,7 +3,9 @@
 #include <stdlib.h>
 
 #include <cerrno>
-#include <string>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <system_error>
 
 namespace varmio {
@@ -19,6 +21,16 @@ TempDir::TempDir(const std::filesystem::path& parent) {
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
+}
+
+std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + file.string());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
 }
 
 }  // namespace varmio

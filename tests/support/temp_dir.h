@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace varmio {
 
@@ -17,5 +18,9 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+// A file's bytes; throws when it cannot be read.
+std::string readFile(const std::filesystem::path& file);
+void writeFile(const std::filesystem::path& file, const std::string& bytes);
 
 }  // namespace varmio

@@ -3,8 +3,8 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "support/temp_dir.h"
 
 namespace varmio {
 namespace {
@@ -31,15 +31,6 @@ ToolRun runTool(const std::string& tool, const std::vector<std::string>& args,
     command += " </dev/null >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
-}
-
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
 }
 
 }  // namespace varmio

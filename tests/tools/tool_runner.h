@@ -18,7 +18,4 @@ ToolRun runTool(const std::string& tool, const std::vector<std::string>& args,
                 const std::filesystem::path& workDir,
                 const std::vector<std::string>& environment = {});
 
-std::string readFile(const std::filesystem::path& file);
-void writeFile(const std::filesystem::path& file, const std::string& bytes);
-
 }  // namespace varmio

@@ -1,8 +1,6 @@
 #include "support/wizard/harness.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 #include "platform/errors.h"
@@ -84,17 +82,6 @@ void WizardHarness::setConfig(const std::string& name, const std::string& value)
 
 std::string WizardHarness::config(const std::string& name) {
     return settings_.ReadSetting("CONFIG", name);
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary);
-    out << content;
 }
 
 }  // namespace varmio::test

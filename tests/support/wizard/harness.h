@@ -98,7 +98,4 @@ class WizardHarness {
     std::unique_ptr<WizardWindow> window_;
 };
 
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& content);
-
 }  // namespace varmio::test
