@@ -81,8 +81,8 @@ std::string confinedPath(const std::string& root, const std::string& path) {
     // Only a folder that is the current one by device and inode can be it by resolved path;
     // resolving the current folder, far dearer, is left to that case.
     struct stat current {};
-    if (exists && ::stat(".", &current) == 0 && sameFolder(info, current) &&
-        inside == resolved(currentFolder()))
+    if (exists && S_ISDIR(info.st_mode) && ::stat(".", &current) == 0 &&
+        sameFolder(info, current) && inside == resolved(currentFolder()))
         outside();
     return inside;
 }

@@ -57,16 +57,17 @@ std::string findRecord(const std::string& path) {
 std::vector<std::string> readRecord(const std::string& file) {
     // Records are read far more often than missing, so the read comes first and the search for
     // the name in another case only when it fails.
+    constexpr size_t kLines = 4;
     std::string path = file;
-    std::optional<std::string> text = readFileText(path);
+    std::optional<std::string> text = readFileStart(path, kLines);
     if ((!text || text->empty()) && !fileExists(path)) {
         const std::string found = recordInOtherCase(path);
-        if (!found.empty()) text = readFileText(path = found);
+        if (!found.empty()) text = readFileStart(path = found, kLines);
     }
     if (!text) throwFileError(fileExists(path) ? EACCES : ENOENT, path);
     std::vector<std::string> lines = textLines(*text);
-    if (lines.size() < 4) throw RuntimeError(errnum::kInputPastEnd, "Input past end of file");
-    lines.resize(4);
+    if (lines.size() < kLines) throw RuntimeError(errnum::kInputPastEnd, "Input past end of file");
+    lines.resize(kLines);
     return lines;
 }
 

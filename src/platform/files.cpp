@@ -211,15 +211,31 @@ void removeFolder(const std::string& path) {
 }
 
 std::optional<std::string> readFileText(const std::string& path) {
+    return readFileStart(path, std::string::npos);
+}
+
+std::optional<std::string> readFileStart(const std::string& path, size_t lines) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::string text;
     char buf[1 << 16];
-    for (;;) {
+    size_t ends = 0;
+    while (ends < lines) {
         const ssize_t got = ::read(fd, buf, sizeof buf);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;  // a folder, say, opens but reads as nothing
-        text.append(buf, static_cast<size_t>(got));
+        const std::string_view piece(buf, static_cast<size_t>(got));
+        size_t used = piece.size();
+        if (lines != std::string::npos) {
+            for (size_t cr = piece.find('\r'); cr != std::string_view::npos;
+                 cr = piece.find('\r', cr + 1)) {
+                if (++ends == lines) {
+                    used = cr + 1;
+                    break;
+                }
+            }
+        }
+        text.append(piece.substr(0, used));
     }
     ::close(fd);
     return text;

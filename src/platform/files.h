@@ -72,6 +72,9 @@ class FolderListing {
 
 // The whole file, byte for byte; nullopt when it cannot be opened.
 std::optional<std::string> readFileText(const std::string& path);
+// The file's first bytes up to its `lines`-th CR (the whole file when it has fewer), for
+// callers that need only its first lines; nullopt when it cannot be opened.
+std::optional<std::string> readFileStart(const std::string& path, size_t lines);
 
 // Writes `bytes` to a new file in the same folder and renames it over `path`, so that readers
 // see the old file or the new one, never a part of either. A symbolic link at `path` is

@@ -35,17 +35,27 @@ std::string treePath(const WizardWindow& w, int Index) {
     return path;
 }
 
+namespace {
+
+// The settings are read once for a run of pages: each reading is a query of the store.
+void writePageOf(WizardWindow& w, int Index, const IndexPageSettings& settings,
+                 IntranetReader& reader) {
+    std::string folder = w.tvwIntra.node(Index).tag;
+    if (folder.empty()) return;  // a root that names no folder has no page
+    // A project whose record names a place outside the intranet gets no page.
+    if (!tryStep([&] { folder = writableFolder(w, w.tvwIntra.node(Index)); })) return;
+    writeIndexPage(intranetRoot(w), folder, treePath(w, Index), settings, reader);
+}
+
+}  // namespace
+
 void GeneratePrjIndex(WizardWindow& w, int Index) {
     IntranetReader reader;
     GeneratePrjIndex(w, Index, reader);
 }
 
 void GeneratePrjIndex(WizardWindow& w, int Index, IntranetReader& reader) {
-    std::string folder = w.tvwIntra.node(Index).tag;
-    if (folder.empty()) return;  // a root that names no folder has no page
-    // A project whose record names a place outside the intranet gets no page.
-    if (!tryStep([&] { folder = writableFolder(w, w.tvwIntra.node(Index)); })) return;
-    writeIndexPage(intranetRoot(w), folder, treePath(w, Index), indexPageSettings(w), reader);
+    writePageOf(w, Index, indexPageSettings(w), reader);
 }
 
 void GenerateMainIndex(WizardWindow& w) {
@@ -54,9 +64,10 @@ void GenerateMainIndex(WizardWindow& w) {
 }
 
 void GenerateMainIndex(WizardWindow& w, IntranetReader& reader) {
+    const IndexPageSettings settings = indexPageSettings(w);
     for (int position = 1; position <= w.tvwIntra.count(); ++position)
         if (isFolderNode(w.tvwIntra.node(position)))
-            tryStep([&] { GeneratePrjIndex(w, position, reader); });
+            tryStep([&] { writePageOf(w, position, settings, reader); });
 }
 
 void cmd_index_Click(WizardWindow& w) {
