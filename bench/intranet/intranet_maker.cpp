@@ -58,7 +58,8 @@ std::string lower(std::string s) {
     return s;
 }
 
-// The names of the regular files in `folder` ending in `suffix` (lower case), in name order.
+}  // namespace
+
 std::vector<std::string> recordsIn(const std::string& folder, std::string_view suffix) {
     std::vector<std::string> names;
     DIR* dir = ::opendir(folder.c_str());
@@ -80,7 +81,6 @@ std::vector<std::string> recordsIn(const std::string& folder, std::string_view s
     return names;
 }
 
-// The first four lines of a record (CR or CR LF ends a line); fewer when it is short.
 std::vector<std::string> recordLines(const std::string& path) {
     std::vector<std::string> lines;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -100,8 +100,6 @@ std::vector<std::string> recordLines(const std::string& path) {
     }
     return lines;
 }
-
-}  // namespace
 
 void makeIntranet(const std::string& root, const IntranetShape& shape) {
     if (!std::filesystem::create_directory(root)) throw std::runtime_error("exists: " + root);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // An intranet on disk for the benchmarks, and the plain reading of it that the wizard's tree
@@ -28,5 +29,11 @@ struct PlainNode {
 // The floor of a tree load: the project records read breadth first with readdir and read(2)
 // into a vector with a hash index on the key, then the root's document records.
 std::vector<PlainNode> readIntranetPlainly(const std::string& root);
+
+// The plain pieces of those floors: the names of the regular files in `folder` ending in
+// `suffix` (lower case) in name order, read with readdir; the first four lines of a record
+// (CR or CR LF ends a line) read with one read(2), fewer when it is short.
+std::vector<std::string> recordsIn(const std::string& folder, std::string_view suffix);
+std::vector<std::string> recordLines(const std::string& path);
 
 }  // namespace varmio::bench

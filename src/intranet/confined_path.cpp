@@ -65,6 +65,8 @@ std::string confinedPath(const std::string& root, const std::string& path) {
     std::string inside = resolved(root);
     if (inside.empty()) outside();
     size_t names = 0;
+    struct stat info {};
+    bool exists = false;
     while (next <= full.size()) {
         const bool last = full.find(kPathSeparator, next) == std::string::npos;
         const std::string name = nameAt(full, next);
@@ -72,11 +74,16 @@ std::string confinedPath(const std::string& root, const std::string& path) {
         if (name.empty() || name == "." || name == "..") outside();
         inside = joinPath(inside, name);
         ++names;
-        struct stat info {};
-        if (::lstat(inside.c_str(), &info) == 0 ? S_ISLNK(info.st_mode) : errno != ENOENT)
-            outside();
+        exists = ::lstat(inside.c_str(), &info) == 0;
+        if (exists ? S_ISLNK(info.st_mode) : errno != ENOENT) outside();
     }
-    if (names == 0 || inside == resolved(currentFolder())) outside();
+    if (names == 0) outside();
+    // Only a folder that is the current one by device and inode can be it by resolved path;
+    // resolving the current folder, far dearer, is left to that case.
+    struct stat current {};
+    if (exists && S_ISDIR(info.st_mode) && ::stat(".", &current) == 0 &&
+        sameFolder(info, current) && inside == resolved(currentFolder()))
+        outside();
     return inside;
 }
 

@@ -2,6 +2,7 @@
 
 #include "confined_path.h"
 #include "intranet_disk.h"
+#include "intranet_reader.h"
 #include "intranet_records.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -28,10 +29,22 @@ std::string lastCharacters(const std::string& text, size_t count) {
 
 std::string placeBackgroundImage(const std::string& root, const std::string& folder,
                                  const std::string& image) {
+    IntranetReader reader;
+    return placeBackgroundImage(root, folder, image, reader);
+}
+
+std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+                                 const std::string& image, IntranetReader& reader) {
     std::string extension;
+    // A copy named like a record ("$$bgimg.fni") changes what the page lists.
+    auto touched = [&](const std::string& name) {
+        if (matchesPattern(name, "*.fni") || matchesPattern(name, "*.dni")) reader.forget(folder);
+    };
     if (image.empty()) {
-        for (const std::string& name : listFiles(folder, "$$bgimg.*"))
+        for (const std::string& name : reader.listing(folder).files("$$bgimg.*")) {
             tryStep([&] { deleteFile(confinedPath(root, joinPath(folder, name))); });
+            touched(name);
+        }
         return extension;
     }
     // Three-letter extensions, then four-letter ones; a name that fits both is copied twice.
@@ -42,13 +55,22 @@ std::string placeBackgroundImage(const std::string& root, const std::string& fol
         tryStep([&] {
             replaceByCopy(image, confinedPath(root, joinPath(folder, "$$bgimg." + extension)));
         });
+        touched("$$bgimg." + extension);
     }
     return extension;
 }
 
 std::string indexPage(const std::string& folder, const std::string& treePath,
                       const IndexPageSettings& settings, const std::string& extension) {
+    IntranetReader reader;
+    return indexPage(folder, treePath, settings, extension, reader);
+}
+
+std::string indexPage(const std::string& folder, const std::string& treePath,
+                      const IndexPageSettings& settings, const std::string& extension,
+                      IntranetReader& reader) {
     std::string page;
+    page.reserve(4096);
     auto line = [&](const std::string& text) { page += text + "\r\n"; };
     const std::string& link = settings.linkColour;
     line("<HTML><TITLE>" + treePath + "</TITLE><BODY BGCOLOR=#" + settings.backColour + " TEXT=#" +
@@ -57,9 +79,9 @@ std::string indexPage(const std::string& folder, const std::string& treePath,
     if (settings.showPath) line("<B>" + treePath + "</B><P>");
 
     line("<TABLE BORDER=0 WIDTH=100%>");
-    for (const std::string& name : listFiles(folder, "*.fni")) {
+    for (const std::string& name : reader.listing(folder).files("*.fni")) {
         tryStep([&] {
-            const std::vector<std::string> record = readRecord(joinPath(folder, name));
+            const std::vector<std::string>& record = reader.record(folder, name);
             const std::string href = lcase(urlForm(record[3] + "/index.html "));
             line("<TR><TD WIDTH=90% BGCOLOR=#" + settings.dirColour +
                  " ALIGN=LEFT VALIGN=MIDDLE><B>&nbsp;<A HREF=" + Q + href + Q + " " +
@@ -67,9 +89,9 @@ std::string indexPage(const std::string& folder, const std::string& treePath,
         });
     }
     line("</TABLE><TABLE WIDTH=90% BORDER=0 CELLSPACING=5 CELLPADDING=5>");
-    for (const std::string& name : listFiles(folder, "*.dni")) {
+    for (const std::string& name : reader.listing(folder).files("*.dni")) {
         tryStep([&] {
-            const std::vector<std::string> record = readRecord(joinPath(folder, name));
+            const std::vector<std::string>& record = reader.record(folder, name);
             const std::string href = lcase(urlForm(lastCharacters(record[2], 8) + "/" + record[3]));
             line("<TR><TD><B>&nbsp;&nbsp;&nbsp;</B></TD><TD ALIGN=LEFT VALIGN=MIDDLE><B><A HREF=" +
                  std::string(1, Q) + href + Q + " " + settings.extraDoc + ">" + record[0] +
@@ -83,8 +105,15 @@ std::string indexPage(const std::string& folder, const std::string& treePath,
 
 void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
                     const IndexPageSettings& settings) {
-    const std::string extension = placeBackgroundImage(root, folder, settings.backgroundImage);
-    const std::string page = indexPage(folder, treePath, settings, extension);
+    IntranetReader reader;
+    writeIndexPage(root, folder, treePath, settings, reader);
+}
+
+void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
+                    const IndexPageSettings& settings, IntranetReader& reader) {
+    const std::string extension =
+        placeBackgroundImage(root, folder, settings.backgroundImage, reader);
+    const std::string page = indexPage(folder, treePath, settings, extension, reader);
     tryStep([&] { writeFileAtomically(confinedPath(root, joinPath(folder, "index.html")), page); });
 }
 

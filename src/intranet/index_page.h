@@ -4,6 +4,8 @@
 
 namespace varmio {
 
+class IntranetReader;
+
 // How the index pages look (the CONFIG values "HTML_..."); colours are HTML colour texts.
 struct IndexPageSettings {
     std::string backColour;
@@ -20,15 +22,23 @@ struct IndexPageSettings {
 // copies when there is none; returns the extension the page names.
 std::string placeBackgroundImage(const std::string& root, const std::string& folder,
                                  const std::string& image);
+std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+                                 const std::string& image, IntranetReader& reader);
 
 // The bytes of the page of `folder`: the projects of its records, then its documents.
 // `treePath` is the folder's path in the tree (node texts joined by "\").
 std::string indexPage(const std::string& folder, const std::string& treePath,
                       const IndexPageSettings& settings, const std::string& extension);
+std::string indexPage(const std::string& folder, const std::string& treePath,
+                      const IndexPageSettings& settings, const std::string& extension,
+                      IntranetReader& reader);
 
 // Places the background picture and writes "index.html" in `folder`, the intranet `root` or a
-// folder inside it; a page that cannot be written is left out.
+// folder inside it; a page that cannot be written is left out. With a reader, pages written
+// one after another share the folder listings and records they read.
 void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
                     const IndexPageSettings& settings);
+void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
+                    const IndexPageSettings& settings, IntranetReader& reader);
 
 }  // namespace varmio

@@ -96,13 +96,22 @@ void clearDocumentFolder(const std::string& root, const std::string& mainFile) {
     deleteFilesIn(root, confinedPath(root, documentFolderOf(mainFile)));
 }
 
-void publishFile(const std::string& root, const std::string& folder, const FileRow& row) {
-    replaceByCopy(row.path(), confinedPath(root, joinPath(confinedPath(root, folder), row.name)));
+void removeUnrecordedFolder(const std::string& root, const std::string& folder) {
+    const std::string inside = confinedPath(root, folder);
+    deleteFilesIn(root, inside);
+    removeFolder(inside);
 }
 
-void replaceByCopy(const std::string& from, const std::string& to) {
+void publishFile(const std::string& root, const std::string& folder, const FileRow& row,
+                 const std::function<bool(std::uintmax_t copied)>& keepGoing) {
+    replaceByCopy(row.path(), confinedPath(root, joinPath(confinedPath(root, folder), row.name)),
+                  keepGoing);
+}
+
+void replaceByCopy(const std::string& from, const std::string& to,
+                   const std::function<bool(std::uintmax_t copied)>& keepGoing) {
     if (fileExists(to)) deleteFile(to);
-    copyFile(from, to);
+    copyFile(from, to, keepGoing);
 }
 
 }  // namespace varmio

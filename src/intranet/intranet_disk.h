@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "page/file_row.h"
@@ -42,11 +44,17 @@ void makeDocumentFolder(const std::string& root, const std::string& folder);
 // Before a document is published again: when its old main file still exists, every file
 // beside it goes.
 void clearDocumentFolder(const std::string& root, const std::string& mainFile);
+// Removes a document folder that no record names yet (a publish cancelled before its record):
+// its files, then the folder.
+void removeUnrecordedFolder(const std::string& root, const std::string& folder);
 // Copies one file of the file list into a document folder, replacing a file of that name.
-void publishFile(const std::string& root, const std::string& folder, const FileRow& row);
+// `keepGoing` is as copyFile's.
+void publishFile(const std::string& root, const std::string& folder, const FileRow& row,
+                 const std::function<bool(std::uintmax_t copied)>& keepGoing = {});
 
 // Copies `from` to `to` (a path confinedPath returned) as a new file: a file already there is
 // deleted first, so nothing that shares it through a hard link is written.
-void replaceByCopy(const std::string& from, const std::string& to);
+void replaceByCopy(const std::string& from, const std::string& to,
+                   const std::function<bool(std::uintmax_t copied)>& keepGoing = {});
 
 }  // namespace varmio

@@ -1,7 +1,9 @@
 #include "intranet_nodes.h"
 
-#include <filesystem>
+#include <cstdint>
+#include <utility>
 
+#include "intranet_reader.h"
 #include "intranet_records.h"
 #include "platform/basic_text.h"
 #include "platform/files.h"
@@ -14,17 +16,27 @@ bool isFolderImage(int image) {
 }
 
 std::vector<IntranetNode> projectNodes(const std::string& PathToRead) {
+    IntranetReader reader;
+    return projectNodes(PathToRead, reader);
+}
+
+std::vector<IntranetNode> projectNodes(const std::string& PathToRead, IntranetReader& reader) {
     const std::string folder = withFinalSeparator(PathToRead);
     std::vector<IntranetNode> nodes;
-    for (const ProjectRecord& record : readProjectRecords(folder))
+    for (const ProjectRecord& record : reader.projectRecords(folder))
         nodes.push_back({record.key, record.parentKey, record.name, folder + record.folder,
                          intranet_image::kProject});
     return nodes;
 }
 
 std::vector<IntranetNode> documentNodes(const std::string& PathToRead) {
+    IntranetReader reader;
+    return documentNodes(PathToRead, reader);
+}
+
+std::vector<IntranetNode> documentNodes(const std::string& PathToRead, IntranetReader& reader) {
     std::vector<IntranetNode> nodes;
-    for (const DocumentRecord& record : readDocumentRecords(PathToRead))
+    for (const DocumentRecord& record : reader.documentRecords(PathToRead))
         nodes.push_back({"", record.ownerKey, record.title, record.folder + "/" + record.mainFile,
                          intranet_image::kDocument, true});
     return nodes;
@@ -43,13 +55,20 @@ bool NodeKeys::join(const IntranetNode& node) {
 }
 
 std::vector<IntranetNode> projectLevels(const std::string& PathToRead, NodeKeys& keys) {
+    IntranetReader reader;
+    return projectLevels(PathToRead, keys, reader);
+}
+
+std::vector<IntranetNode> projectLevels(const std::string& PathToRead, NodeKeys& keys,
+                                        IntranetReader& reader) {
     std::vector<IntranetNode> nodes;
-    std::set<std::string> foldersRead;
+    // A folder is known by its device and inode, whatever path names it; one that cannot be
+    // opened holds no records.
+    std::set<std::pair<std::uint64_t, std::uint64_t>> foldersRead;
     auto readOnce = [&](const std::string& folder) {
-        std::error_code error;
-        const std::string canonical = std::filesystem::weakly_canonical(folder, error).string();
-        if (!foldersRead.insert(error ? folder : canonical).second) return;
-        for (IntranetNode& node : projectNodes(folder))
+        const FolderListing& listing = reader.listing(folder);
+        if (!listing.opened() || !foldersRead.insert(listing.identity()).second) return;
+        for (IntranetNode& node : projectNodes(folder, reader))
             if (keys.join(node)) nodes.push_back(std::move(node));
     };
     readOnce(withFinalSeparator(PathToRead));

@@ -6,6 +6,8 @@
 
 namespace varmio {
 
+class IntranetReader;
+
 // Node images of the intranet tree.
 namespace intranet_image {
 inline constexpr int kProject = 1;  // documents not read yet
@@ -30,8 +32,10 @@ struct IntranetNode {
 
 // The project nodes of the records in `PathToRead`: tag = the folder + the record's folder.
 std::vector<IntranetNode> projectNodes(const std::string& PathToRead);
+std::vector<IntranetNode> projectNodes(const std::string& PathToRead, IntranetReader& reader);
 // The document nodes of the records in `PathToRead`: tag = document folder + "/" + main file.
 std::vector<IntranetNode> documentNodes(const std::string& PathToRead);
+std::vector<IntranetNode> documentNodes(const std::string& PathToRead, IntranetReader& reader);
 
 // The keys of a tree, compared without regard to case, deciding which nodes can join it.
 class NodeKeys {
@@ -50,5 +54,7 @@ class NodeKeys {
 // can join (`keys`) are kept; every folder is read once, so records naming their own folder or
 // one above it cannot make the tree grow for ever.
 std::vector<IntranetNode> projectLevels(const std::string& PathToRead, NodeKeys& keys);
+std::vector<IntranetNode> projectLevels(const std::string& PathToRead, NodeKeys& keys,
+                                        IntranetReader& reader);
 
 }  // namespace varmio

@@ -1,6 +1,10 @@
 #include "intranet_records.h"
 
+#include <cerrno>
+#include <optional>
+
 #include "confined_path.h"
+#include "intranet_reader.h"
 #include "platform/basic_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -18,16 +22,6 @@ std::string randomLetters(Random& random, int count, int spread, int base) {
     return out;
 }
 
-// The lines of every record in `folder` matching `pattern`, each turned into a record value.
-template <class Record, class Make>
-std::vector<Record> readRecords(const std::string& folder, std::string_view pattern, Make make) {
-    std::vector<Record> records;
-    const std::string from = withFinalSeparator(folder);
-    for (const std::string& name : listFiles(from, pattern))
-        tryStep([&] { records.push_back(make(readRecord(from + name))); });
-    return records;
-}
-
 }  // namespace
 
 std::string projectFolderName(Random& random) {
@@ -42,18 +36,38 @@ std::string projectUniqueKey(Random& random, const std::string& name) {
     return "uniquekey:" + name + "!" + randomLetters(random, 50, 20, 64);
 }
 
-std::string findRecord(const std::string& path) {
-    if (fileExists(path)) return path;
+namespace {
+
+// The record file of that name in its folder in another case; "" when there is none.
+std::string recordInOtherCase(const std::string& path) {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
     const std::vector<std::string> found = listFiles(folder, path.substr(slash + 1));
-    return found.empty() ? path : folder + "/" + found.front();
+    return found.empty() ? std::string() : folder + "/" + found.front();
+}
+
+}  // namespace
+
+std::string findRecord(const std::string& path) {
+    if (fileExists(path)) return path;
+    const std::string found = recordInOtherCase(path);
+    return found.empty() ? path : found;
 }
 
 std::vector<std::string> readRecord(const std::string& file) {
-    std::vector<std::string> lines = readLines(findRecord(file));
-    if (lines.size() < 4) throw RuntimeError(errnum::kInputPastEnd, "Input past end of file");
-    lines.resize(4);
+    // Records are read far more often than missing, so the read comes first and the search for
+    // the name in another case only when it fails.
+    constexpr size_t kLines = 4;
+    std::string path = file;
+    std::optional<std::string> text = readFileStart(path, kLines);
+    if ((!text || text->empty()) && !fileExists(path)) {
+        const std::string found = recordInOtherCase(path);
+        if (!found.empty()) text = readFileStart(path = found, kLines);
+    }
+    if (!text) throwFileError(fileExists(path) ? EACCES : ENOENT, path);
+    std::vector<std::string> lines = textLines(*text);
+    if (lines.size() < kLines) throw RuntimeError(errnum::kInputPastEnd, "Input past end of file");
+    lines.resize(kLines);
     return lines;
 }
 
@@ -70,15 +84,11 @@ void writeRecord(const std::string& root, const std::string& file,
 }
 
 std::vector<ProjectRecord> readProjectRecords(const std::string& folder) {
-    return readRecords<ProjectRecord>(folder, "*.FNI", [](std::vector<std::string> lines) {
-        return ProjectRecord{lines[0], lines[1], lines[2], lines[3]};
-    });
+    return IntranetReader().projectRecords(folder);
 }
 
 std::vector<DocumentRecord> readDocumentRecords(const std::string& folder) {
-    return readRecords<DocumentRecord>(folder, "*.DNI", [](std::vector<std::string> lines) {
-        return DocumentRecord{lines[0], lines[1], lines[2], lines[3]};
-    });
+    return IntranetReader().documentRecords(folder);
 }
 
 }  // namespace varmio

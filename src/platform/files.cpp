@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <tuple>
 
 #include "basic_text.h"
 #include "errors.h"
@@ -115,10 +116,11 @@ std::string entryPath(const std::string& folder, const std::string& name) {
 
 // What an entry is, from the folder listing when the file system says (most do), else from a
 // stat that follows a symbolic link as the listing's callers expect.
-bool entryIs(const std::string& folder, const dirent& entry, unsigned char wanted) {
-    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return entry.d_type == wanted;
+bool entryIs(const std::string& folder, std::string_view name, unsigned char type,
+             unsigned char wanted) {
+    if (type != DT_UNKNOWN && type != DT_LNK) return type == wanted;
     struct stat st {};
-    if (::stat(entryPath(folder, entry.d_name).c_str(), &st) != 0) return false;
+    if (::stat(entryPath(folder, std::string(name)).c_str(), &st) != 0) return false;
     return wanted == DT_REG ? S_ISREG(st.st_mode) : S_ISDIR(st.st_mode);
 }
 
@@ -145,12 +147,41 @@ std::vector<std::string> listEntries(const std::string& folder, Keep keep) {
 
 std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) {
     return listEntries(folder, [&](const dirent& entry) {
-        return matchesPattern(entry.d_name, pattern) && entryIs(folder, entry, DT_REG);
+        return matchesPattern(entry.d_name, pattern) &&
+               entryIs(folder, entry.d_name, entry.d_type, DT_REG);
     });
 }
 
+FolderListing::FolderListing(const std::string& folder) : folder_(folder) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return;
+    opened_ = true;
+    struct stat st {};
+    if (::fstat(::dirfd(dir), &st) == 0) identity_ = {st.st_dev, st.st_ino};
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        entries_.push_back({lcase(name), std::string(name), entry->d_type});
+    }
+    ::closedir(dir);
+    std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+        return std::tie(a.lowered, a.name) < std::tie(b.lowered, b.name);
+    });
+}
+
+std::vector<std::string> FolderListing::files(std::string_view pattern) const {
+    std::vector<std::string> names;
+    for (const Entry& entry : entries_) {
+        if (matchesPattern(entry.name, pattern) && entryIs(folder_, entry.name, entry.type, DT_REG))
+            names.push_back(entry.name);
+    }
+    return names;
+}
+
 std::vector<std::string> listFolders(const std::string& folder) {
-    return listEntries(folder, [&](const dirent& entry) { return entryIs(folder, entry, DT_DIR); });
+    return listEntries(folder, [&](const dirent& entry) {
+        return entryIs(folder, entry.d_name, entry.d_type, DT_DIR);
+    });
 }
 
 void deleteMatching(const std::string& folder, std::string_view pattern) {
@@ -180,15 +211,31 @@ void removeFolder(const std::string& path) {
 }
 
 std::optional<std::string> readFileText(const std::string& path) {
+    return readFileStart(path, std::string::npos);
+}
+
+std::optional<std::string> readFileStart(const std::string& path, size_t lines) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::string text;
     char buf[1 << 16];
-    for (;;) {
+    size_t ends = 0;
+    while (ends < lines) {
         const ssize_t got = ::read(fd, buf, sizeof buf);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;  // a folder, say, opens but reads as nothing
-        text.append(buf, static_cast<size_t>(got));
+        const std::string_view piece(buf, static_cast<size_t>(got));
+        size_t used = piece.size();
+        if (lines != std::string::npos) {
+            for (size_t cr = piece.find('\r'); cr != std::string_view::npos;
+                 cr = piece.find('\r', cr + 1)) {
+                if (++ends == lines) {
+                    used = cr + 1;
+                    break;
+                }
+            }
+        }
+        text.append(piece.substr(0, used));
     }
     ::close(fd);
     return text;
@@ -197,15 +244,18 @@ std::optional<std::string> readFileText(const std::string& path) {
 std::vector<std::string> readLines(const std::string& path) {
     const std::optional<std::string> file = readFileText(path);
     if (!file) throwFileError(fileExists(path) ? EACCES : ENOENT, path);
-    const std::string& all = *file;
+    return textLines(*file);
+}
+
+std::vector<std::string> textLines(std::string_view all) {
     std::vector<std::string> lines;
     size_t start = 0;
     for (size_t cr = all.find('\r'); cr != std::string::npos; cr = all.find('\r', start)) {
-        lines.emplace_back(all, start, cr - start);
+        lines.emplace_back(all.substr(start, cr - start));
         start = cr + 1;
         if (start < all.size() && all[start] == '\n') ++start;
     }
-    if (start < all.size()) lines.emplace_back(all, start);
+    if (start < all.size()) lines.emplace_back(all.substr(start));
     return lines;
 }
 

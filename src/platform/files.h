@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // File operations as the window code uses them. Failures throw RuntimeError with the run time's
@@ -47,8 +48,33 @@ std::vector<std::string> listFiles(const std::string& folder, std::string_view p
 std::vector<std::string> listFolders(const std::string& folder);
 bool matchesPattern(std::string_view name, std::string_view pattern);
 
+// One reading of a folder for callers that pick several kinds of names from it, each as
+// listFiles would give them.
+class FolderListing {
+  public:
+    explicit FolderListing(const std::string& folder);  // empty when it cannot be read
+    std::vector<std::string> files(std::string_view pattern) const;
+    bool opened() const { return opened_; }
+    // The folder itself (device, inode), whatever path named it; valid when opened.
+    std::pair<std::uint64_t, std::uint64_t> identity() const { return identity_; }
+
+  private:
+    struct Entry {
+        std::string lowered;
+        std::string name;
+        unsigned char type;
+    };
+    std::string folder_;
+    std::vector<Entry> entries_;  // name order
+    bool opened_ = false;
+    std::pair<std::uint64_t, std::uint64_t> identity_{};
+};
+
 // The whole file, byte for byte; nullopt when it cannot be opened.
 std::optional<std::string> readFileText(const std::string& path);
+// The file's first bytes up to its `lines`-th CR (the whole file when it has fewer), for
+// callers that need only its first lines; nullopt when it cannot be opened.
+std::optional<std::string> readFileStart(const std::string& path, size_t lines);
 
 // Writes `bytes` to a new file in the same folder and renames it over `path`, so that readers
 // see the old file or the new one, never a part of either. A symbolic link at `path` is
@@ -57,6 +83,8 @@ void writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Reads a text file line by line: a line ends at CR or at CR LF; a lone LF stays inside the line.
 std::vector<std::string> readLines(const std::string& path);
+// The lines of a text read whole, as readLines splits them.
+std::vector<std::string> textLines(std::string_view text);
 
 // Writes a text file line by line, each line ended by CR LF. Opening replaces the file.
 class LineWriter {

@@ -1,7 +1,7 @@
 // Cancel on the working indicator while a delivery runs against real servers and folders: the
 // transfer stops within a second, the channel's failure message says it was cancelled, and the
 // target is left as documented (an FTP file in part, which the message names; no mail; no
-// unfinished copy).
+// unfinished copy; no half document in the intranet).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -107,6 +107,23 @@ TEST_F(Cancel, FolderCopyStopsAndLeavesNoUnfinishedFile) {
     EXPECT_FALSE(fs::exists(served() + "/c.bin"));
     for (const auto& entry : fs::directory_iterator(served()))
         EXPECT_EQ(fs::file_size(entry.path()), 64u << 20) << entry.path() << " in part";
+}
+
+TEST_F(Cancel, IntranetPublishStopsAndListsNothingHalf) {
+    const std::string root = served();
+    h.setConfig("MYINTRA", "Company\xFE" + root + "\xFE\xFF");
+    start({{"a.bin", 64u << 20}, {"b.bin", 64u << 20}, {"c.bin", 64u << 20}});
+    w().cmd_intra.userClick();
+    w().tvwIntra.userNodeClick(1);
+    h.dialogs.answers.push_back("Big");
+    const double took = cancelDuring([] { return true; }, [&] { w().cmd_next.userClick(); });
+    EXPECT_LT(took, 1.0);
+    EXPECT_EQ(message(),
+              "The document could not be published to the intranet (Cancelled by the user [18])");
+    // The index page was written before the copy; no record, folder or file of the document.
+    for (const auto& entry : fs::directory_iterator(root))
+        EXPECT_EQ(entry.path().filename(), "index.html") << entry.path() << " left behind";
+    EXPECT_EQ(readFile(root + "/index.html").find("Big"), std::string::npos);
 }
 
 }  // namespace

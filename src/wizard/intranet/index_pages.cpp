@@ -1,6 +1,7 @@
 #include "index_pages.h"
 
 #include "intranet/index_page.h"
+#include "intranet/intranet_reader.h"
 #include "intranet_store.h"
 #include "intranet_tree.h"
 #include "page/page_generator.h"
@@ -34,28 +35,51 @@ std::string treePath(const WizardWindow& w, int Index) {
     return path;
 }
 
-void GeneratePrjIndex(WizardWindow& w, int Index) {
+namespace {
+
+// The settings are read once for a run of pages: each reading is a query of the store.
+void writePageOf(WizardWindow& w, int Index, const IndexPageSettings& settings,
+                 IntranetReader& reader) {
     std::string folder = w.tvwIntra.node(Index).tag;
     if (folder.empty()) return;  // a root that names no folder has no page
     // A project whose record names a place outside the intranet gets no page.
     if (!tryStep([&] { folder = writableFolder(w, w.tvwIntra.node(Index)); })) return;
-    writeIndexPage(intranetRoot(w), folder, treePath(w, Index), indexPageSettings(w));
+    writeIndexPage(intranetRoot(w), folder, treePath(w, Index), settings, reader);
+}
+
+}  // namespace
+
+void GeneratePrjIndex(WizardWindow& w, int Index) {
+    IntranetReader reader;
+    GeneratePrjIndex(w, Index, reader);
+}
+
+void GeneratePrjIndex(WizardWindow& w, int Index, IntranetReader& reader) {
+    writePageOf(w, Index, indexPageSettings(w), reader);
 }
 
 void GenerateMainIndex(WizardWindow& w) {
+    IntranetReader reader;
+    GenerateMainIndex(w, reader);
+}
+
+void GenerateMainIndex(WizardWindow& w, IntranetReader& reader) {
+    const IndexPageSettings settings = indexPageSettings(w);
     for (int position = 1; position <= w.tvwIntra.count(); ++position)
         if (isFolderNode(w.tvwIntra.node(position)))
-            tryStep([&] { GeneratePrjIndex(w, position); });
+            tryStep([&] { writePageOf(w, position, settings, reader); });
 }
 
 void cmd_index_Click(WizardWindow& w) {
     if (w.tvwIntra.count() == 0 || w.tvwIntra.node(1).image == intranet_image::kUndefinedRoot)
         return;
+    // The pages write no records, so the tree read after them reuses what they read.
+    IntranetReader reader;
     {
         WizardWindow::Working working(w, "PROCESSING");
-        tryStep([&] { GenerateMainIndex(w); });
+        tryStep([&] { GenerateMainIndex(w, reader); });
     }
-    cmd_intra_refresh_Click(w);
+    refreshIntraTree(w, reader);
 }
 
 }  // namespace varmio

@@ -1,21 +1,28 @@
 #include "intranet_publish.h"
 
+#include <atomic>
+#include <filesystem>
+#include <mutex>
 #include <optional>
 
 #include "delivery/delivery_messages.h"
+#include "delivery/folder_copy.h"
 #include "index_pages.h"
 #include "intranet/confined_path.h"
 #include "intranet/intranet_disk.h"
 #include "intranet/intranet_records.h"
 #include "intranet_page.h"
 #include "intranet_store.h"
+#include "platform/background_task.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/folder_lock.h"
 #include "platform/random.h"
 #include "platform/steps.h"
+#include "wizard/delivery/transfer_watch.h"
 #include "wizard/file_rows.h"
 #include "wizard/page/generate_html.h"
+#include "wizard/window_host.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio {
@@ -61,6 +68,56 @@ bool canTake(const WizardWindow& w, const TreeNode* node, const std::string& Int
     if (node->image == intranet_image::kDocument)
         return tryStep([&] { confinedPath(intranetRoot(w), documentFolderOf(IntraPath)); });
     return isFolderNode(*node) && tryStep([&] { writableFolder(w, *node); });
+}
+
+// Copies the listed files (mark " ") into `target` in the background while the working indicator
+// shows how far the copy has come and offers Cancel, which stops within one piece of a file
+// and deletes that unfinished copy. Failures go to `errors`; returns the cancelled message, or
+// "" when the copy ran to its end.
+std::string copyListedFiles(WizardWindow& w, const std::string& target, ErrorRecorder& errors) {
+    std::vector<FileRow> rows;
+    for (const FileRow& row : fileRows(w.lvwFiles))
+        if (row.mark == " ") rows.push_back(row);
+    const std::string root = intranetRoot(w);
+    std::atomic<bool> stop{false};
+    std::mutex mutex;  // guards `seen` between the copy and the window
+    CopyProgress seen{0, rows.size(), {}, 0, 0};
+    for (const FileRow& row : rows) {
+        std::error_code unknown;
+        const std::uintmax_t size = std::filesystem::file_size(row.path(), unknown);
+        seen.total += unknown ? 0 : size;
+    }
+    TransferWatch watch(w, [&stop] { stop = true; });
+    runPolling(
+        [&] {
+            for (const FileRow& row : rows) {
+                std::uintmax_t before = 0;
+                {
+                    std::lock_guard lock(mutex);
+                    ++seen.file;
+                    seen.name = row.name;
+                    before = seen.bytes;
+                }
+                if (stop) return;
+                errors.run([&] {
+                    publishFile(root, target, row, [&](std::uintmax_t copied) {
+                        std::lock_guard lock(mutex);
+                        seen.bytes = before + copied;
+                        return !stop.load();
+                    });
+                });
+            }
+        },
+        [&] {
+            {
+                std::lock_guard lock(mutex);
+                watch.show(seen.file, seen.files, seen.name, seen.bytes, seen.total);
+            }
+            w.host().doEvents();
+        });
+    if (!stop) return "";
+    return watch.failureText("INTRA_COPY_FAILED",
+                             RuntimeError(errnum::kUserInterrupt, "Cancelled"));
 }
 
 }  // namespace
@@ -123,9 +180,14 @@ void IntraCopy(WizardWindow& w, const std::string& IntraPath) {
         errors.run([&] { clearDocumentFolder(intranetRoot(w), IntraPath); });
     }
 
-    for (const FileRow& row : fileRows(w.lvwFiles)) {
-        if (row.mark != " ") continue;
-        errors.run([&] { publishFile(intranetRoot(w), target, row); });
+    const std::string cancelled = copyListedFiles(w, target, errors);
+    if (!cancelled.empty()) {
+        // Nothing half is listed: a new document's folder goes, as no record names it yet; a
+        // replaced document keeps its record and the files copied whole before the cancel.
+        if (!replacing) tryStep([&] { removeUnrecordedFolder(intranetRoot(w), target); });
+        turn.reset();
+        w.MsgBox(cancelled);
+        return;
     }
 
     if (replacing) {

@@ -1,10 +1,12 @@
 #include "intranet_store.h"
 
+#include <utility>
 #include <vector>
 
 #include "index_pages.h"
 #include "intranet/confined_path.h"
 #include "intranet/intranet_disk.h"
+#include "intranet/intranet_reader.h"
 #include "intranet/intranet_records.h"
 #include "page/page_generator.h"
 #include "platform/errors.h"
@@ -57,6 +59,11 @@ std::string writableFolder(const WizardWindow& w, const TreeNode& node) {
 }
 
 void InitIntraTree(WizardWindow& w) {
+    IntranetReader reader;
+    InitIntraTree(w, reader);
+}
+
+void InitIntraTree(WizardWindow& w, IntranetReader& reader) {
     w.frm_Working.show(w.host());
     tryStep([&] {
         w.tvwIntra.clear();
@@ -64,15 +71,20 @@ void InitIntraTree(WizardWindow& w) {
         root.tag = w.txt_intra_path.text;
         root.expanded = true;
     });
-    tryStep([&] { CreateINTRATree(w, w.txt_intra_path.text); });
+    tryStep([&] { CreateINTRATree(w, w.txt_intra_path.text, reader); });
     w.frm_Working.hide();
 }
 
 void CreateINTRATree(WizardWindow& w, std::string PathToRead) {
+    IntranetReader reader;
+    CreateINTRATree(w, std::move(PathToRead), reader);
+}
+
+void CreateINTRATree(WizardWindow& w, std::string PathToRead, IntranetReader& reader) {
     if (PathToRead.empty()) return;  // no intranet folder: nothing to read
     NodeKeys keys(treeKeys(w.tvwIntra));
-    addNodes(w, projectLevels(PathToRead, keys));
-    ReadDNI(w, w.tvwIntra.node(1).tag);
+    addNodes(w, projectLevels(PathToRead, keys, reader));
+    addNodes(w, documentNodes(w.tvwIntra.node(1).tag, reader));
 }
 
 void ReadFNI(WizardWindow& w, std::string PathToRead) {

@@ -6,6 +6,7 @@
 
 namespace varmio {
 
+class IntranetReader;
 class WizardWindow;
 struct TreeNode;
 
@@ -20,7 +21,9 @@ std::string writableFolder(const WizardWindow& w, const TreeNode& node);
 
 // Rebuilds the tree: the root, every project level by level, and the root's own documents.
 void InitIntraTree(WizardWindow& w);
+void InitIntraTree(WizardWindow& w, IntranetReader& reader);
 void CreateINTRATree(WizardWindow& w, std::string PathToRead);
+void CreateINTRATree(WizardWindow& w, std::string PathToRead, IntranetReader& reader);
 // One project node per project record (".FNI") in the folder.
 void ReadFNI(WizardWindow& w, std::string PathToRead);
 // One document node per document record (".dni") in the folder.

@@ -1,6 +1,7 @@
 #include "intranet_tree.h"
 
 #include "intranet/intranet_list.h"
+#include "intranet/intranet_reader.h"
 #include "intranet/intranet_records.h"
 #include "intranet_store.h"
 #include "page/page_generator.h"
@@ -156,10 +157,15 @@ void cmd_delete_Click(WizardWindow& w) {
 }
 
 void cmd_intra_refresh_Click(WizardWindow& w) {
+    IntranetReader reader;
+    refreshIntraTree(w, reader);
+}
+
+void refreshIntraTree(WizardWindow& w, IntranetReader& reader) {
     if (w.tvwIntra.count() > 0 && w.tvwIntra.node(1).image == intranet_image::kUndefinedRoot)
         return;
     WizardWindow::Working working(w, "PROSESSING");
-    tryStep([&] { InitIntraTree(w); });
+    tryStep([&] { InitIntraTree(w, reader); });
 }
 
 }  // namespace varmio

@@ -2,6 +2,7 @@
 
 namespace varmio {
 
+class IntranetReader;
 class WizardWindow;
 struct TreeNode;
 
@@ -16,5 +17,7 @@ void cmd_mkprj_Click(WizardWindow& w);
 void cmd_rename_Click(WizardWindow& w);
 void cmd_delete_Click(WizardWindow& w);
 void cmd_intra_refresh_Click(WizardWindow& w);
+// The refresh button's action, reading through `reader`.
+void refreshIntraTree(WizardWindow& w, IntranetReader& reader);
 
 }  // namespace varmio
