@@ -85,7 +85,7 @@ std::map<std::string, std::string> pagesBelow(const std::string& root) {
     std::map<std::string, std::string> pages;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
         if (entry.path().filename() == "index.html")
-            pages[entry.path().string()] = test::readFile(entry.path().string());
+            pages[entry.path().string()] = readFile(entry.path());
     return pages;
 }
 
