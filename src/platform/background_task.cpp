@@ -5,11 +5,28 @@
 
 namespace varmio {
 
-void pollWhile(const std::function<bool()>& busy, const std::function<void()>& poll) {
-    while (busy()) {
+void pollUntilEnd(const WaitForEnd& waitForEnd, const std::function<void()>& poll) {
+    if (waitForEnd(std::chrono::milliseconds::zero())) return;
+    do {
         poll();
-        std::this_thread::sleep_for(kPollInterval);
-    }
+    } while (!waitForEnd(kPollInterval));
+}
+
+void pollWhile(const std::function<bool()>& busy, const std::function<void()>& poll) {
+    pollUntilEnd(
+        [&](std::chrono::milliseconds limit) {
+            if (!busy()) return true;
+            std::this_thread::sleep_for(limit);
+            return !busy();
+        },
+        poll);
+}
+
+void PacedPoll::operator()() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_ < kPollInterval) return;
+    last_ = now;
+    poll_();
 }
 
 void BackgroundTask::start(std::function<void()> work) {
@@ -18,12 +35,21 @@ void BackgroundTask::start(std::function<void()> work) {
     try {
         thread_ = std::thread([this, work = std::move(work)] {
             work();
-            busy_.store(false, std::memory_order_release);
+            {
+                std::lock_guard lock(mutex_);
+                busy_.store(false, std::memory_order_release);
+            }
+            ended_.notify_all();
         });
     } catch (const std::system_error&) {
         busy_.store(false, std::memory_order_release);
         throw;
     }
+}
+
+bool BackgroundTask::waitForEnd(std::chrono::milliseconds limit) const {
+    std::unique_lock lock(mutex_);
+    return ended_.wait_for(lock, limit, [this] { return !busy(); });
 }
 
 void BackgroundTask::join() {
@@ -40,7 +66,7 @@ void runPolling(const std::function<void()>& work, const std::function<void()>& 
             failure = std::current_exception();
         }
     });
-    pollWhile([&] { return task.busy(); }, poll);
+    pollUntilEnd([&](std::chrono::milliseconds limit) { return task.waitForEnd(limit); }, poll);
     task.join();
     if (failure) std::rethrow_exception(failure);
 }
