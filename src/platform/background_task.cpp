@@ -29,31 +29,49 @@ void PacedPoll::operator()() {
     poll_();
 }
 
+BackgroundTask::~BackgroundTask() {
+    {
+        std::lock_guard lock(mutex_);
+        ending_ = true;
+    }
+    changed_.notify_all();
+    if (thread_.joinable()) thread_.join();
+}
+
 void BackgroundTask::start(std::function<void()> work) {
     join();
-    busy_.store(true, std::memory_order_release);
-    try {
-        thread_ = std::thread([this, work = std::move(work)] {
-            work();
-            {
-                std::lock_guard lock(mutex_);
-                busy_.store(false, std::memory_order_release);
-            }
-            ended_.notify_all();
-        });
-    } catch (const std::system_error&) {
+    if (!thread_.joinable()) thread_ = std::thread([this] { serve(); });
+    {
+        std::lock_guard lock(mutex_);
+        work_ = std::move(work);
+        busy_.store(true, std::memory_order_release);
+    }
+    changed_.notify_all();
+}
+
+void BackgroundTask::serve() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return ending_ || work_; });
+        if (!work_) return;  // work given before the end still runs
+        std::function<void()> work = std::move(work_);
+        work_ = nullptr;
+        lock.unlock();
+        work();
+        lock.lock();
         busy_.store(false, std::memory_order_release);
-        throw;
+        changed_.notify_all();
     }
 }
 
 bool BackgroundTask::waitForEnd(std::chrono::milliseconds limit) const {
     std::unique_lock lock(mutex_);
-    return ended_.wait_for(lock, limit, [this] { return !busy(); });
+    return changed_.wait_for(lock, limit, [this] { return !busy(); });
 }
 
 void BackgroundTask::join() {
-    if (thread_.joinable()) thread_.join();
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !busy(); });
 }
 
 void runPolling(const std::function<void()>& work, const std::function<void()>& poll) {

@@ -38,11 +38,12 @@ class PacedPoll {
     std::chrono::steady_clock::time_point last_{};
 };
 
-// One piece of work at a time on a worker thread.
+// One piece of work at a time on a worker thread, which stays for the next piece: a new thread
+// per piece costs up to milliseconds before it first runs on a busy machine.
 class BackgroundTask {
   public:
     BackgroundTask() = default;
-    ~BackgroundTask() { join(); }
+    ~BackgroundTask();
     BackgroundTask(const BackgroundTask&) = delete;
     BackgroundTask& operator=(const BackgroundTask&) = delete;
 
@@ -53,13 +54,18 @@ class BackgroundTask {
     bool busy() const { return busy_.load(std::memory_order_acquire); }
     // Waits until the work has returned (true) or `limit` has passed with it still busy.
     bool waitForEnd(std::chrono::milliseconds limit) const;
+    // Waits until the work has returned.
     void join();
 
   private:
+    void serve();
+
     std::thread thread_;
     std::atomic<bool> busy_{false};
-    mutable std::mutex mutex_;  // orders the end of the work with waitForEnd's look
-    mutable std::condition_variable ended_;
+    mutable std::mutex mutex_;  // guards the two below and orders the work's end with the waits
+    mutable std::condition_variable changed_;  // work given, work ended, or the end of the task
+    std::function<void()> work_;
+    bool ending_ = false;
 };
 
 // Runs `work` in the background, polling until it ends, and throws what it threw. Should `poll`
