@@ -41,7 +41,7 @@ CURLcode CurlConnections::perform(CURL* easy) {
     if (!multi_) return CURLE_OUT_OF_MEMORY;
     if (curl_multi_add_handle(multi_, easy) != CURLM_OK) return CURLE_FAILED_INIT;
     CURLcode result = CURLE_FAILED_INIT;  // unless libcurl reports the request's end
-    int socketless = 0;  // waits in a row without a socket
+    int socketless = 0;                   // waits in a row without a socket
     for (int running = 1;;) {
         if (curl_multi_perform(multi_, &running) != CURLM_OK) break;
         if (running == 0) break;
