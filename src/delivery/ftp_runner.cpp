@@ -33,7 +33,7 @@ void readFolders(FtpClient& ftp, const FtpRunHooks& hooks) {
 }  // namespace
 
 void waitForFtp(FtpClient& ftp, const std::function<void()>& poll) {
-    pollWhile([&] { return ftp.busy(); }, poll);
+    pollUntilEnd([&](std::chrono::milliseconds limit) { return ftp.waitForEnd(limit); }, poll);
 }
 
 void runFtpPlan(FtpClient& ftp, const FtpPlan& plan, const FtpRunHooks& hooks) {
@@ -47,6 +47,8 @@ void runFtpPlan(FtpClient& ftp, const FtpPlan& plan, const FtpRunHooks& hooks) {
         progress.total += fileSize(step.upload);
     }
     std::optional<LineWriter> list;
+    // The steps wake us as they end; the window's events are still handled every few ms.
+    PacedPoll poll(hooks.poll);
     for (const FtpStep& step : plan.steps) {
         const bool upload = !step.upload.empty();
         if (upload) progress.name = step.text.substr(step.text.rfind(' ') + 1);
@@ -59,10 +61,10 @@ void runFtpPlan(FtpClient& ftp, const FtpPlan& plan, const FtpRunHooks& hooks) {
                     waitForFtp(ftp, [&] {
                         now.bytes = progress.bytes + ftp.bytesSent();
                         hooks.sending(now);
-                        hooks.poll();
+                        poll();
                     });
                 } else {
-                    waitForFtp(ftp, hooks.poll);
+                    waitForFtp(ftp, [&] { poll(); });
                 }
                 ftp.checkResult();
                 break;

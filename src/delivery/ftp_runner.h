@@ -27,7 +27,8 @@ struct FtpRunHooks {
     std::function<void(const FtpProgress&)> sending = {};  // optional: while an upload runs
 };
 
-// Waits until the control is no longer busy.
+// Waits until the control is no longer busy, calling `poll` every kPollInterval meanwhile;
+// returns as soon as the operation ends.
 void waitForFtp(FtpClient& ftp, const std::function<void()>& poll);
 
 // Runs the plan's steps in order. The first failure is thrown (the control's RuntimeError with

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "basic_text.h"
+#include "curl_connections.h"
 #include "curl_support.h"
 #include "curl_transfer.h"
 #include "files.h"
@@ -77,6 +78,7 @@ struct CurlFtpClient::Session {
     void close() {
         if (curl) curl_easy_cleanup(curl);
         curl = nullptr;
+        connections_.closeAll();
         folder.clear();
     }
 
@@ -121,7 +123,7 @@ struct CurlFtpClient::Session {
     }
 
     void perform() {
-        const CURLcode code = curl_easy_perform(curl);
+        const CURLcode code = connections_.perform(curl);
         if (code == CURLE_OK) return;
         if (interrupt_.interrupted()) throw RuntimeError(errnum::kUserInterrupt, "Cancelled");
         long response = 0;
@@ -192,6 +194,7 @@ struct CurlFtpClient::Session {
     const NetworkOptions& options_;
     CurlInterrupt& interrupt_;
     SshHostKeyCheck& hostKeys_;
+    CurlConnections connections_;  // the control connection, kept from one request to the next
     std::string reply_;
     char errorText_[CURL_ERROR_SIZE] = {};
 };

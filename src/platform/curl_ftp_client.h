@@ -33,6 +33,7 @@ class CurlFtpClient : public FtpClient {
 
     void execute(std::string_view operation) override;
     bool busy() const override { return worker_.busy(); }
+    bool waitForEnd(std::chrono::milliseconds limit) override { return worker_.waitForEnd(limit); }
     void cancel() override;
     std::uint64_t bytesSent() const override { return interrupt_.sent(); }
     void checkResult() override;

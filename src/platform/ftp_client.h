@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,6 +30,9 @@ class FtpClient {
     // Starts an operation and returns at once. Throws RuntimeError when it cannot be started.
     virtual void execute(std::string_view operation) = 0;
     virtual bool busy() const = 0;
+    // Waits until no operation runs (true) or `limit` has passed with one still running; returns
+    // as soon as the operation ends.
+    virtual bool waitForEnd(std::chrono::milliseconds limit) = 0;
     // Stops the running operation within a second, from any thread: it then fails with
     // errnum::kUserInterrupt. Does nothing when none runs.
     virtual void cancel() = 0;
