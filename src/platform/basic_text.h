@@ -24,6 +24,9 @@ bool startsWith(std::string_view s, std::string_view prefix);
 std::string trim(std::string_view s);  // blanks only, both ends
 // CR, LF or NUL: what ends a line of a network protocol (an FTP or SMTP command, a mail header).
 bool hasCommandBreak(std::string_view s);
+// Every byte but ASCII letters, digits and `kept` as %XX (upper-case hex), as URLs and RFC 2231
+// values carry text.
+std::string percentEncode(std::string_view s, std::string_view kept);
 std::string ltrim(std::string_view s);  // leading blanks only
 
 // The number at the start of a text, as the run time's Val reads it: leading blanks skipped,

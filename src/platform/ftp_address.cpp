@@ -41,21 +41,6 @@ std::vector<std::string> pathSegments(std::string_view path) {
     return segments;
 }
 
-std::string percentEncode(std::string_view segment) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : segment) {
-        if (std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~') {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 std::string resolveFolder(const std::string& folder, std::string_view path) {
@@ -81,7 +66,7 @@ std::string encodePath(std::string_view path) {
     std::string out;
     std::vector<std::string> segments = pathSegments(path);
     for (size_t i = 0; i < segments.size(); ++i)
-        out += (i ? "/" : "") + percentEncode(segments[i]);
+        out += (i ? "/" : "") + percentEncode(segments[i], "-._~");
     if (!segments.empty() && path.back() == '/') out += '/';
     return out;
 }

@@ -51,21 +51,7 @@ std::string quoted(std::string_view text) {
 
 // RFC 2231's extended value: every byte outside its attribute characters as %XX.
 std::string extendedValue(std::string_view text) {
-    static const char kHex[] = "0123456789ABCDEF";
-    static constexpr std::string_view kKept = "!#$&+-.^_`|~";
-    std::string out = "UTF-8''";
-    for (unsigned char c : text) {
-        const bool alnum =
-            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (alnum || kKept.find(static_cast<char>(c)) != std::string_view::npos) {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
+    return "UTF-8''" + percentEncode(text, "!#$&+-.^_`|~");
 }
 
 }  // namespace
