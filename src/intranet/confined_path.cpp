@@ -36,34 +36,57 @@ std::string nameAt(const std::string& path, size_t& from) {
     return name;
 }
 
+// Where the names below `prefix` start in `path`, when `path` begins with it; 0 otherwise.
+size_t startBelow(const std::string& path, const std::string& prefix) {
+    const bool below = !prefix.empty() && path.size() > prefix.size() &&
+                       path.compare(0, prefix.size(), prefix) == 0 &&
+                       (prefix.back() == kPathSeparator || path[prefix.size()] == kPathSeparator);
+    return below ? prefix.size() + (prefix.back() == kPathSeparator ? 0 : 1) : 0;
+}
+
 }  // namespace
 
-std::string confinedPath(const std::string& root, const std::string& path) {
+ConfinedRoot::ConfinedRoot(const std::string& root) : given_(root) {
+    while (given_.size() > 1 && given_.back() == kPathSeparator)
+        given_.pop_back();
+    struct stat info {};
+    if (given_.empty() || ::stat(given_.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return;
+    resolved_ = resolved(given_);
+    device_ = info.st_dev;
+    inode_ = info.st_ino;
+}
+
+std::string ConfinedRoot::path(const std::string& path) const {
     struct stat rootInfo {};
-    // A NUL byte would cut the path short where the system reads it.
-    if (root.empty() || path.empty() || path.size() >= PATH_MAX ||
-        path.find('\0') != std::string::npos || ::stat(root.c_str(), &rootInfo) != 0 ||
-        !S_ISDIR(rootInfo.st_mode))
+    // A NUL byte would cut the path short where the system reads it. The root is checked again
+    // by identity: a folder swapped in since would be a different place.
+    if (resolved_.empty() || path.empty() || path.size() >= PATH_MAX ||
+        path.find('\0') != std::string::npos || ::stat(resolved_.c_str(), &rootInfo) != 0 ||
+        rootInfo.st_dev != device_ || rootInfo.st_ino != inode_)
         outside();
     const std::string full =
         path.front() == kPathSeparator ? path : joinPath(currentFolder(), path);
 
-    // The shortest leading part of the path that is the root folder (the root's own path may
-    // pass through links and ".."; it is the user's choice, not a record's).
-    auto isRoot = [&](const std::string& folder) {
-        struct stat info {};
-        return ::stat(folder.c_str(), &info) == 0 && sameFolder(info, rootInfo);
-    };
-    std::string prefix(1, kPathSeparator);
-    size_t next = 1;
-    while (!isRoot(prefix)) {
-        if (next >= full.size()) outside();
-        prefix = joinPath(prefix, nameAt(full, next));
+    // Where the root ends in the path: after the root as written, the usual case, or else after
+    // the shortest leading part that is the root folder (the root's own path may pass through
+    // links and ".."; it is the user's choice, not a record's).
+    size_t next = startBelow(full, given_);
+    if (next == 0) next = startBelow(full, resolved_);
+    if (next == 0) {
+        auto isRoot = [&](const std::string& folder) {
+            struct stat info {};
+            return ::stat(folder.c_str(), &info) == 0 && sameFolder(info, rootInfo);
+        };
+        std::string prefix(1, kPathSeparator);
+        next = 1;
+        while (!isRoot(prefix)) {
+            if (next >= full.size()) outside();
+            prefix = joinPath(prefix, nameAt(full, next));
+        }
     }
 
     // Below the root: plain names only, none of them a link; a final separator is allowed.
-    std::string inside = resolved(root);
-    if (inside.empty()) outside();
+    std::string inside = resolved_;
     size_t names = 0;
     struct stat info {};
     bool exists = false;
@@ -85,6 +108,10 @@ std::string confinedPath(const std::string& root, const std::string& path) {
         sameFolder(info, current) && inside == resolved(currentFolder()))
         outside();
     return inside;
+}
+
+std::string confinedPath(const std::string& root, const std::string& path) {
+    return ConfinedRoot(root).path(path);
 }
 
 }  // namespace varmio

@@ -27,13 +27,13 @@ std::string lastCharacters(const std::string& text, size_t count) {
 
 }  // namespace
 
-std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+std::string placeBackgroundImage(const ConfinedRoot& root, const std::string& folder,
                                  const std::string& image) {
     IntranetReader reader;
     return placeBackgroundImage(root, folder, image, reader);
 }
 
-std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+std::string placeBackgroundImage(const ConfinedRoot& root, const std::string& folder,
                                  const std::string& image, IntranetReader& reader) {
     std::string extension;
     // A copy named like a record ("$$bgimg.fni") changes what the page lists.
@@ -42,7 +42,7 @@ std::string placeBackgroundImage(const std::string& root, const std::string& fol
     };
     if (image.empty()) {
         for (const std::string& name : reader.listing(folder).files("$$bgimg.*")) {
-            tryStep([&] { deleteFile(confinedPath(root, joinPath(folder, name))); });
+            tryStep([&] { deleteFile(root.path(joinPath(folder, name))); });
             touched(name);
         }
         return extension;
@@ -52,9 +52,7 @@ std::string placeBackgroundImage(const std::string& root, const std::string& fol
         const size_t n = image.size();
         if (n <= length || image[n - length - 1] != '.') continue;
         extension = image.substr(n - length);
-        tryStep([&] {
-            replaceByCopy(image, confinedPath(root, joinPath(folder, "$$bgimg." + extension)));
-        });
+        tryStep([&] { replaceByCopy(image, root.path(joinPath(folder, "$$bgimg." + extension))); });
         touched("$$bgimg." + extension);
     }
     return extension;
@@ -103,18 +101,19 @@ std::string indexPage(const std::string& folder, const std::string& treePath,
     return page;
 }
 
-void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
-                    const IndexPageSettings& settings) {
+void writeIndexPage(const ConfinedRoot& root, const std::string& folder,
+                    const std::string& treePath, const IndexPageSettings& settings) {
     IntranetReader reader;
     writeIndexPage(root, folder, treePath, settings, reader);
 }
 
-void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
-                    const IndexPageSettings& settings, IntranetReader& reader) {
+void writeIndexPage(const ConfinedRoot& root, const std::string& folder,
+                    const std::string& treePath, const IndexPageSettings& settings,
+                    IntranetReader& reader) {
     const std::string extension =
         placeBackgroundImage(root, folder, settings.backgroundImage, reader);
     const std::string page = indexPage(folder, treePath, settings, extension, reader);
-    tryStep([&] { writeFileAtomically(confinedPath(root, joinPath(folder, "index.html")), page); });
+    tryStep([&] { writeFileAtomically(root.path(joinPath(folder, "index.html")), page); });
 }
 
 }  // namespace varmio

@@ -4,6 +4,7 @@
 
 namespace varmio {
 
+class ConfinedRoot;
 class IntranetReader;
 
 // How the index pages look (the CONFIG values "HTML_..."); colours are HTML colour texts.
@@ -20,9 +21,9 @@ struct IndexPageSettings {
 
 // Copies the background picture beside the page as "$$bgimg." + its extension, or deletes the
 // copies when there is none; returns the extension the page names.
-std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+std::string placeBackgroundImage(const ConfinedRoot& root, const std::string& folder,
                                  const std::string& image);
-std::string placeBackgroundImage(const std::string& root, const std::string& folder,
+std::string placeBackgroundImage(const ConfinedRoot& root, const std::string& folder,
                                  const std::string& image, IntranetReader& reader);
 
 // The bytes of the page of `folder`: the projects of its records, then its documents.
@@ -36,9 +37,10 @@ std::string indexPage(const std::string& folder, const std::string& treePath,
 // Places the background picture and writes "index.html" in `folder`, the intranet `root` or a
 // folder inside it; a page that cannot be written is left out. With a reader, pages written
 // one after another share the folder listings and records they read.
-void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
-                    const IndexPageSettings& settings);
-void writeIndexPage(const std::string& root, const std::string& folder, const std::string& treePath,
-                    const IndexPageSettings& settings, IntranetReader& reader);
+void writeIndexPage(const ConfinedRoot& root, const std::string& folder,
+                    const std::string& treePath, const IndexPageSettings& settings);
+void writeIndexPage(const ConfinedRoot& root, const std::string& folder,
+                    const std::string& treePath, const IndexPageSettings& settings,
+                    IntranetReader& reader);
 
 }  // namespace varmio

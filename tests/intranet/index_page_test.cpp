@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "intranet/confined_path.h"
 #include "platform/files.h"
 #include "support/temp_dir.h"
 
@@ -64,16 +65,16 @@ TEST_F(IndexPageTest, BackgroundPictureIsCopiedBesideThePage) {
     writeFile(gif, "GIF");
     writeFile(jpeg, "JPEG");
     settings.backgroundImage = gif;
-    writeIndexPage(folder, folder, "Intranet", settings);
+    writeIndexPage(ConfinedRoot(folder), folder, "Intranet", settings);
     EXPECT_EQ(readFileText(folder + "/$$bgimg.gif"), "GIF");
     EXPECT_NE(readFileText(folder + "/index.html")->find("BACKGROUND=\"$$bgimg.gif\">"),
               std::string::npos);
 
-    EXPECT_EQ(placeBackgroundImage(folder, folder, jpeg), "jpeg");
+    EXPECT_EQ(placeBackgroundImage(ConfinedRoot(folder), folder, jpeg), "jpeg");
     EXPECT_EQ(readFileText(folder + "/$$bgimg.jpeg"), "JPEG");
     EXPECT_TRUE(fs::exists(folder + "/$$bgimg.gif")) << "an old copy of another kind stays";
 
-    EXPECT_EQ(placeBackgroundImage(folder, folder, ""), "");
+    EXPECT_EQ(placeBackgroundImage(ConfinedRoot(folder), folder, ""), "");
     EXPECT_FALSE(fs::exists(folder + "/$$bgimg.gif"));
     EXPECT_FALSE(fs::exists(folder + "/$$bgimg.jpeg"));
 }
@@ -86,7 +87,7 @@ TEST_F(IndexPageTest, PlantedLinksAreNotWrittenThrough) {
     fs::create_symlink(victim, dir.path() / "$$bgimg.gif");
     writeFile(elsewhere.path() / "back.gif", "GIF");
     settings.backgroundImage = (elsewhere.path() / "back.gif").string();
-    writeIndexPage(folder, folder, "Intranet", settings);
+    writeIndexPage(ConfinedRoot(folder), folder, "Intranet", settings);
     EXPECT_EQ(readFileText(victim.string()), "kept");
     EXPECT_TRUE(fs::is_symlink(dir.path() / "index.html"));
 }

@@ -1,5 +1,6 @@
 #include "index_pages.h"
 
+#include "intranet/confined_path.h"
 #include "intranet/index_page.h"
 #include "intranet/intranet_reader.h"
 #include "intranet_store.h"
@@ -37,14 +38,15 @@ std::string treePath(const WizardWindow& w, int Index) {
 
 namespace {
 
-// The settings are read once for a run of pages: each reading is a query of the store.
-void writePageOf(WizardWindow& w, int Index, const IndexPageSettings& settings,
-                 IntranetReader& reader) {
-    std::string folder = w.tvwIntra.node(Index).tag;
+// The settings and the root are taken once for a run of pages: each reading of a setting is a
+// query of the store, and resolving the root costs a system call for each of its folders.
+void writePageOf(WizardWindow& w, int Index, const ConfinedRoot& root,
+                 const IndexPageSettings& settings, IntranetReader& reader) {
+    const std::string& folder = w.tvwIntra.node(Index).tag;
     if (folder.empty()) return;  // a root that names no folder has no page
     // A project whose record names a place outside the intranet gets no page.
-    if (!tryStep([&] { folder = writableFolder(w, w.tvwIntra.node(Index)); })) return;
-    writeIndexPage(intranetRoot(w), folder, treePath(w, Index), settings, reader);
+    if (Index != 1 && !tryStep([&] { root.path(folder); })) return;
+    writeIndexPage(root, folder, treePath(w, Index), settings, reader);
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ void GeneratePrjIndex(WizardWindow& w, int Index) {
 }
 
 void GeneratePrjIndex(WizardWindow& w, int Index, IntranetReader& reader) {
-    writePageOf(w, Index, indexPageSettings(w), reader);
+    writePageOf(w, Index, ConfinedRoot(intranetRoot(w)), indexPageSettings(w), reader);
 }
 
 void GenerateMainIndex(WizardWindow& w) {
@@ -64,10 +66,11 @@ void GenerateMainIndex(WizardWindow& w) {
 }
 
 void GenerateMainIndex(WizardWindow& w, IntranetReader& reader) {
+    const ConfinedRoot root(intranetRoot(w));
     const IndexPageSettings settings = indexPageSettings(w);
     for (int position = 1; position <= w.tvwIntra.count(); ++position)
         if (isFolderNode(w.tvwIntra.node(position)))
-            tryStep([&] { writePageOf(w, position, settings, reader); });
+            tryStep([&] { writePageOf(w, position, root, settings, reader); });
 }
 
 void cmd_index_Click(WizardWindow& w) {
