@@ -73,15 +73,14 @@ std::string ConfinedRoot::path(const std::string& path) const {
     size_t next = startBelow(full, given_);
     if (next == 0) next = startBelow(full, resolved_);
     if (next == 0) {
-        auto isRoot = [&](const std::string& folder) {
-            struct stat info {};
-            return ::stat(folder.c_str(), &info) == 0 && sameFolder(info, rootInfo);
-        };
+        // Once a leading part does not exist, no longer one does: the system resolves a path
+        // name by name, ".." included.
         std::string prefix(1, kPathSeparator);
         next = 1;
-        while (!isRoot(prefix)) {
+        for (struct stat info{};; prefix = joinPath(prefix, nameAt(full, next))) {
+            if (::stat(prefix.c_str(), &info) != 0) outside();
+            if (sameFolder(info, rootInfo)) break;
             if (next >= full.size()) outside();
-            prefix = joinPath(prefix, nameAt(full, next));
         }
     }
 
