@@ -8,6 +8,7 @@
 // (which name their folder in full) can point inside it.
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -75,9 +76,13 @@ struct Intranet {
         }
         check(inside.starts_with(resolvedRoot + "/") && inside.size() > resolvedRoot.size() + 1,
               "a confined path lies below the root");
-        std::filesystem::path existing = inside;
-        while (::access(existing.c_str(), F_OK) != 0 && existing.has_parent_path())
-            existing = existing.parent_path();
+        // The deepest part that exists, found from the root down.
+        std::string existing = resolvedRoot;
+        for (size_t end = existing.size(); end < inside.size();) {
+            end = std::min(inside.find('/', end + 1), inside.size());
+            if (::access(inside.substr(0, end).c_str(), F_OK) != 0) break;
+            existing = inside.substr(0, end);
+        }
         const std::string resolved = realPath(existing);
         check(resolved == resolvedRoot || resolved.starts_with(resolvedRoot + "/"),
               "no link inside a confined path leads out of the root");

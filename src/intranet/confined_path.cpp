@@ -85,17 +85,20 @@ std::string ConfinedRoot::path(const std::string& path) const {
     }
 
     // Below the root: plain names only, none of them a link; a final separator is allowed.
+    // Nothing lies below a name that does not exist, so the names after it are not looked up.
     std::string inside = resolved_;
     size_t names = 0;
     struct stat info {};
-    bool exists = false;
+    bool exists = true;
     while (next <= full.size()) {
         const bool last = full.find(kPathSeparator, next) == std::string::npos;
         const std::string name = nameAt(full, next);
         if (name.empty() && last && names > 0) break;
         if (name.empty() || name == "." || name == "..") outside();
-        inside = joinPath(inside, name);
+        if (inside.back() != kPathSeparator) inside += kPathSeparator;
+        inside += name;
         ++names;
+        if (!exists) continue;
         exists = ::lstat(inside.c_str(), &info) == 0;
         if (exists ? S_ISLNK(info.st_mode) : errno != ENOENT) outside();
     }
