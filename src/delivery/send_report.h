@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "page/file_row.h"
 
@@ -13,8 +12,8 @@ struct SendReportTexts {
     std::string created;  // "CREATED"
 };
 
-// What every delivery page shows before sending: one line per file row, marked or not, with its
-// path, length and time stamp, ended by CR LF. Throws RuntimeError 53 for a missing file.
-std::string sendReport(const std::vector<FileRow>& rows, const SendReportTexts& texts);
+// A line of what every delivery page shows before sending, one for each file row, marked or not:
+// its path, length and time stamp, ended by CR LF. Throws RuntimeError 53 for a missing file.
+std::string sendReportLine(const FileRow& row, const SendReportTexts& texts);
 
 }  // namespace varmio

@@ -23,7 +23,7 @@ void deleteRecordBeside(const std::string& root, const std::string& folder,
     const std::string path = folder + extension;
     const std::string parent = path.substr(0, path.rfind(kPathSeparator));
     const std::vector<std::string> found =
-        listFiles(parent, path.substr(path.rfind(kPathSeparator) + 1));
+        filesNamed(parent, path.substr(path.rfind(kPathSeparator) + 1));
     if (found.empty()) throw RuntimeError(errnum::kFileNotFound, "File not found");
     for (const std::string& name : found)
         deleteFile(confinedPath(root, joinPath(parent, name)));

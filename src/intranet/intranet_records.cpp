@@ -42,7 +42,7 @@ namespace {
 std::string recordInOtherCase(const std::string& path) {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::vector<std::string> found = listFiles(folder, path.substr(slash + 1));
+    const std::vector<std::string> found = filesNamed(folder, path.substr(slash + 1));
     return found.empty() ? std::string() : folder + "/" + found.front();
 }
 

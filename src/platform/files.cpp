@@ -82,7 +82,9 @@ std::string fileDateTime(const std::string& path) {
     std::tm local{};
     ::localtime_r(&st.st_mtime, &local);
     char buf[32];
-    std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &local);
+    // As a general date: a time of midnight is left out.
+    const bool midnight = local.tm_hour == 0 && local.tm_min == 0 && local.tm_sec == 0;
+    std::strftime(buf, sizeof buf, midnight ? "%Y-%m-%d" : "%Y-%m-%d %H:%M:%S", &local);
     return buf;
 }
 
@@ -148,6 +150,13 @@ std::vector<std::string> listEntries(const std::string& folder, Keep keep) {
 std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) {
     return listEntries(folder, [&](const dirent& entry) {
         return matchesPattern(entry.d_name, pattern) &&
+               entryIs(folder, entry.d_name, entry.d_type, DT_REG);
+    });
+}
+
+std::vector<std::string> filesNamed(const std::string& folder, std::string_view name) {
+    return listEntries(folder, [&](const dirent& entry) {
+        return equalsNoCase(entry.d_name, name) &&
                entryIs(folder, entry.d_name, entry.d_type, DT_REG);
     });
 }

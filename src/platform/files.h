@@ -45,6 +45,8 @@ void makeFolders(const std::string& path);   // with every missing folder on the
 void removeFolder(const std::string& path);  // throws 75 when not empty
 // Names (not paths) of the files in `folder` matching `pattern`, ignoring case, in name order.
 std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern);
+// The files of `folder` called `name` in any case; "*" and "?" in it are plain characters.
+std::vector<std::string> filesNamed(const std::string& folder, std::string_view name);
 std::vector<std::string> listFolders(const std::string& folder);
 bool matchesPattern(std::string_view name, std::string_view pattern);
 

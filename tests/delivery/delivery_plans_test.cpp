@@ -60,11 +60,11 @@ TEST(SendReport, LinePerRowAndAMissingFileFails) {
     TempDir dir;
     const std::string folder = dir.path().string() + "/";
     std::ofstream(folder + "one.txt") << "1234";
-    const std::string report = sendReport({{folder, "one.txt", "X"}}, {"B", "at "});
+    const std::string report = sendReportLine({folder, "one.txt", "X"}, {"B", "at "});
     EXPECT_EQ(report.rfind(folder + "one.txt - 4B - at ", 0), 0u) << report;
     EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
     try {
-        sendReport({{folder, "gone.txt", " "}}, {"B", "at "});
+        sendReportLine({folder, "gone.txt", " "}, {"B", "at "});
         ADD_FAILURE() << "a missing file must fail";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), errnum::kFileNotFound);

@@ -26,6 +26,9 @@ TEST(FolderListing, KindsComeFromTheListingOrThroughLinks) {
               (std::vector<std::string>{"A.fni", "b.FNI", "linked.fni"}));
     EXPECT_EQ(listFolders(d.string()), (std::vector<std::string>{"folder.fni", "linked_folder"}));
     EXPECT_TRUE(listFiles((d / "none").string(), "*").empty());
+    // A record's name comes from a shared folder: its wildcards must match nothing but themselves.
+    EXPECT_EQ(filesNamed(d.string(), "b.fni"), (std::vector<std::string>{"b.FNI"}));
+    EXPECT_TRUE(filesNamed(d.string(), "*.fni").empty());
 }
 
 std::string read(const fs::path& file) {

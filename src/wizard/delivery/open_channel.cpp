@@ -16,15 +16,21 @@ namespace {
 // delivery page back; returns false then.
 bool fillSendReport(WizardWindow& w, TextBox& report) {
     report.text.clear();
-    try {
-        report.text += sendReport(fileRows(w.lvwFiles), {w.GetText("BYTES"), w.GetText("CREATED")});
-        return true;
-    } catch (const RuntimeError& e) {
-        if (e.number() != errnum::kFileNotFound && e.number() != errnum::kPathNotFound) return true;
-        tryStep([&] { w.dialogs().beep(); });
-        w.frm_export_1.visible = true;
-        return false;
+    const SendReportTexts texts{w.GetText("BYTES"), w.GetText("CREATED")};
+    // Line by line: a missing file stops the report where it is, any other failure leaves out
+    // that file's line.
+    for (const FileRow& row : fileRows(w.lvwFiles)) {
+        try {
+            report.text += sendReportLine(row, texts);
+        } catch (const RuntimeError& e) {
+            if (e.number() != errnum::kFileNotFound && e.number() != errnum::kPathNotFound)
+                continue;
+            tryStep([&] { w.dialogs().beep(); });
+            w.frm_export_1.visible = true;
+            return false;
+        }
     }
+    return true;
 }
 
 }  // namespace

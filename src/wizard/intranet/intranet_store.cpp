@@ -98,7 +98,9 @@ void ReadDNI(WizardWindow& w, std::string PathToRead) {
 void CreateFold(WizardWindow& w) {
     WizardWindow::Working working(w, "PROSESSING");
     TreeView& tree = w.tvwIntra;
-    if (w.cmb_intra_prj.text.empty() && tree.count() > 0) tree.select(&tree.node(1));
+    // A rebuilt tree has no selection while the name mirror still shows the last choice.
+    if ((w.cmb_intra_prj.text.empty() || !tree.selected()) && tree.count() > 0)
+        tree.select(&tree.node(1));
     TreeNode* parent = tree.selected();
     // Nothing below an undefined intranet, a document, a root that names no folder, or a
     // project whose record names a place outside the intranet.
