@@ -1,20 +1,11 @@
-"""A throw-away FTP server for the delivery tests.
+"""A throw-away FTP server: ftp_server.py ROOT PORTFILE [--read-limit BYTES/S] [--tls CERTFOLDER]
 
-Usage: ftp_server.py ROOT PORTFILE [--read-limit BYTES_PER_SECOND] [--tls CERTFOLDER]
-
-Serves ROOT to the user "guest" (password "secret") on 127.0.0.1, on a port the system picks,
-and writes that port to PORTFILE once it accepts connections. Listings name "." and ".." as
-many servers do. Every command line the server receives is appended to ROOT.log, so a test can
-see exactly what was sent. --read-limit takes uploads no faster than that. --tls makes a
-certificate authority (CERTFOLDER/ca.pem, see test_ca.py) and requires explicit TLS (AUTH TLS)
-with a certificate signed by it. The server ends with its parent process, so a crashed test
-leaves none behind.
+Serves ROOT to "guest"/"secret" on a free port of 127.0.0.1 (written to PORTFILE once it
+listens), lists "." and "..", and appends every command received to ROOT.log. --tls requires
+AUTH TLS with a certificate of test_ca.py's authority. It ends with its parent process.
 """
 
-import os
-import sys
-import threading
-import time
+import os, sys, threading, time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS

@@ -1,20 +1,12 @@
-"""A throw-away SFTP server for the delivery tests.
+"""A throw-away SFTP server: sftp_server.py ROOT PORTFILE --host-key KEYFILE
 
-Usage: sftp_server.py ROOT PORTFILE --host-key KEYFILE
-
-Serves ROOT to the user "guest" (password "secret") on 127.0.0.1, on a port the system picks,
-and writes that port to PORTFILE once it accepts connections. It identifies itself with the
-private key in KEYFILE, made first (Ed25519) when there is none, and writes beside it
-KEYFILE.pub (the OpenSSH public key line) and KEYFILE.sha256 (OpenSSH's fingerprint). Every
-login attempt is appended to ROOT.log. The server ends with its parent process.
+Serves ROOT to "guest"/"secret" on a free port of 127.0.0.1 (written to PORTFILE once it
+listens), with the Ed25519 key KEYFILE (made when missing; KEYFILE.pub and KEYFILE.sha256, its
+OpenSSH line and fingerprint, beside it), appending every login to ROOT.log. It ends with its
+parent process.
 """
 
-import asyncio
-import os
-import sys
-import threading
-import time
-import warnings
+import asyncio, os, sys, threading, time, warnings
 
 warnings.simplefilter("ignore")  # the ciphers asyncssh offers but this test never uses
 import asyncssh  # noqa: E402

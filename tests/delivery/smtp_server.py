@@ -1,24 +1,13 @@
-"""A throw-away SMTP server for the delivery tests.
+"""A throw-away SMTP server: smtp_server.py OUTFOLDER PORTFILE [--starttls CERTFOLDER] [--auth]
 
-Usage: smtp_server.py OUTFOLDER PORTFILE [--starttls CERTFOLDER] [--auth]
-
-Accepts every message on 127.0.0.1, on a port the system picks, and writes each one to
-OUTFOLDER as N.eml (the raw message) with N.env beside it ("from" and one "to" line per
-recipient). The port goes to PORTFILE once the server accepts connections. The server ends with
-its parent process, so a crashed test leaves none behind.
-
---starttls: makes a certificate authority (CERTFOLDER/ca.pem, see test_ca.py) and a server
-certificate signed by it, and requires STARTTLS before anything else.
---auth: requires a login (user "guest", password "secret") before mail is taken; without
---starttls the login is offered in clear text. Every login attempt, as received, is appended to
-OUTFOLDER/auth.log.
+Takes every message on a free port of 127.0.0.1 (written to PORTFILE once it listens) and stores
+it as OUTFOLDER/N.eml with N.env ("from", one "to" per recipient). --starttls requires STARTTLS
+with a certificate of test_ca.py's authority; --auth requires the login "guest"/"secret" (in
+clear text without --starttls) and appends each attempt to OUTFOLDER/auth.log. It ends with its
+parent process.
 """
 
-import asyncio
-import os
-import ssl
-import warnings
-import sys
+import asyncio, os, ssl, sys, warnings
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 from test_ca import make_certificates
