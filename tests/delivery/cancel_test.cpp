@@ -25,18 +25,15 @@ class Cancel : public ::testing::Test {
     void SetUp() override { fs::create_directories(served()); }
     std::string served() const { return (files_.path() / "served").string(); }
     WizardWindow& w() { return h.window(); }
-    // Starts the wizard with `files` listed and opens the delivery page.
+    // Starts the wizard on the delivery page with files of these sizes listed.
     void start(const std::vector<std::pair<std::string, std::uintmax_t>>& files) {
-        std::string commandLine;
+        std::vector<std::string> names;
         for (const auto& [name, size] : files) {
             const std::string path = h.work() + "/" + name;
             fs::resize_file((std::ofstream(path), path), size);
-            commandLine += (commandLine.empty() ? "" : " ") + path;
+            names.push_back(name);
         }
-        ASSERT_TRUE(h.start(commandLine));
-        cmd_next_Click(w());
-        w().chk_cmpHTML.setValue(0);
-        cmd_next_Click(w());
+        ASSERT_TRUE(h.startOnDeliveryPage(names));
     }
     // Clicks Cancel once `ready` holds while the window lets events through; returns how long
     // the handler took from that click to its end.

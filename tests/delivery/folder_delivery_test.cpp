@@ -15,12 +15,8 @@ namespace fs = std::filesystem;
 class FolderDeliveryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        writeFile(h.work() + "/one.txt", "one");
         fs::create_directories(target());
-        ASSERT_TRUE(h.start(h.work() + "/one.txt"));
-        cmd_next_Click(w());
-        w().chk_cmpHTML.setValue(0);
-        cmd_next_Click(w());
+        ASSERT_TRUE(h.startOnDeliveryPage());
         w().cmd_unc.userClick();
     }
     WizardWindow& w() { return h.window(); }

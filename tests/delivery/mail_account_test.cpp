@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 class MailAccount : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::create_directories(inbox());
         server_ = std::make_unique<ScriptServer>(
             "smtp_server.py", inbox(),
             std::vector<std::string>{"--starttls", certificates(), "--auth"});
@@ -40,11 +39,7 @@ class MailAccount : public ::testing::Test {
             dialog.chk_acc_remember.setValue(remember);
             dialog.cmd_ok.userClick();
         };
-        writeFile(h.work() + "/one.txt", "one");
-        ASSERT_TRUE(h.start(h.work() + "/one.txt"));
-        cmd_next_Click(w());
-        w().chk_cmpHTML.setValue(0);
-        cmd_next_Click(w());
+        ASSERT_TRUE(h.startOnDeliveryPage());
     }
     std::string inbox() const { return (files_.path() / "inbox").string(); }
     std::string certificates() const { return (files_.path() / "certs").string(); }

@@ -21,18 +21,12 @@ namespace fs = std::filesystem;
 class MailDeliveryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::create_directories(inbox());
         server_ = std::make_unique<ScriptServer>("smtp_server.py", inbox());
         h.system.env["VARMIO_SMTP_URL"] = "smtp://127.0.0.1:" + std::to_string(server_->port());
         h.system.env["VARMIO_MAIL_FROM"] = "wizard@example.com";
-        writeFile(h.work() + "/one.txt", "one");
-        writeFile(h.work() + "/two.txt", "two");
-        ASSERT_TRUE(h.start(h.work() + "/one.txt " + h.work() + "/two.txt"));
+        ASSERT_TRUE(h.startOnDeliveryPage({"one.txt", "two.txt"}));
         h.setConfig("txt_MAIL_CAP", "");
         h.setConfig("txt_MAIL_RECIP", "");
-        cmd_next_Click(w());
-        w().chk_cmpHTML.setValue(0);
-        cmd_next_Click(w());
         w().cmd_mail.userClick();
     }
     std::string inbox() const { return (serverFiles_.path() / "inbox").string(); }

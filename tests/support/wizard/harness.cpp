@@ -5,6 +5,7 @@
 
 #include "platform/errors.h"
 #include "settings/reg_file.h"
+#include "wizard/page_sequence.h"
 #include "wizard/startup.h"
 #include "wizard/version.h"
 
@@ -74,6 +75,20 @@ bool WizardHarness::start(const std::string& commandLine) {
     } catch (const ProgramEnd&) {
         return false;
     }
+}
+
+bool WizardHarness::startOnDeliveryPage(const std::vector<std::string>& names) {
+    std::string commandLine;
+    for (const std::string& name : names) {
+        const std::string path = work() + "/" + name;
+        if (!fs::exists(path)) writeFile(path, name.substr(0, name.find('.')));
+        commandLine += (commandLine.empty() ? "" : " ") + path;
+    }
+    if (!start(commandLine)) return false;
+    cmd_next_Click(*window_);
+    window_->chk_cmpHTML.setValue(0);
+    cmd_next_Click(*window_);
+    return window_->frm_export_1.visible;
 }
 
 void WizardHarness::setConfig(const std::string& name, const std::string& value) {
