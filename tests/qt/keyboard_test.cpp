@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -158,16 +157,7 @@ class KeyboardTest : public QObject {
         wizard.fileList()->setFocus();
         QTest::keyClick(wizard.fileList(), Qt::Key_Return);
         QVERIFY(wizard.shows("frm_html_1"));
-        // In a text field Enter belongs to the field.
-        wizard.click("cmd_prev");
-        auto* typed = wizard.widget<QComboBox>("cmb_manual_file");
-        typed->setFocus();
-        QTest::keyClick(typed, Qt::Key_Return);
-        QVERIFY(wizard.shows("frm_files"));
-    }
-
-    void windowIsResizable() {
-        Wizard wizard("");
+        // (Enter in a text field: window_test's editable combo.) The window is resizable.
         QVERIFY(wizard.window->minimumSize() != wizard.window->maximumSize());
         const QSize least = wizard.window->minimumSizeHint();
         QVERIFY(least.width() <= wizard.window->width() &&
