@@ -37,21 +37,5 @@ TEST(Startup, StoredListsAreReadEvenWithoutTheirLastSeparator) {
     EXPECT_EQ(w.lvwLinks_top.rows[1].subItem(1), "");
 }
 
-TEST(Startup, DriverModeCanOpenStraightOnTheIntranetPage) {
-    WizardHarness h;
-    h.setConfig("go_thru_intra", "1");
-    writeFile(h.windir() + "/varmiocv.ini", "[settings]\r\npdf=1\r\npat=" + h.work() + "\r\n");
-    ASSERT_TRUE(h.start("drv"));
-    WizardWindow& w = h.window();
-    EXPECT_TRUE(w.frm_intra.visible);
-    EXPECT_FALSE(w.frm_export_1.visible);
-    EXPECT_TRUE(w.cmd_next.enabled);
-    EXPECT_EQ(w.cmd_next.caption, "Send");
-    ASSERT_EQ(w.tvwIntra.count(), 1);
-    EXPECT_EQ(w.tvwIntra.node(1).text, "No intra defined");
-    EXPECT_EQ(w.tvwIntra.node(1).image, 6);
-    EXPECT_EQ(w.tvwIntra.selectedPosition(), 1);
-}
-
 }  // namespace
 }  // namespace varmio::test
