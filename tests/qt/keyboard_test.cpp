@@ -17,15 +17,12 @@ using namespace varmio::test;
 
 namespace {
 
-// Each page frame with the window's own buttons and menu: what shows at one time.
+// Each page frame with the window's own buttons and menu.
 QStringList keyClashes(Wizard& wizard) {
     QStringList problems;
     QList<QAbstractButton*> window =
         wizard.widget("qt_button_row")->findChildren<QAbstractButton*>();
-    for (QWidget* page : wizard.widget("qt_page_area")->findChildren<QWidget*>()) {
-        if (!page->objectName().startsWith("frm_") ||
-            page->parentWidget()->objectName() != "qt_page_area")
-            continue;
+    for (QWidget* page : wizard.pages()) {
         QMap<QChar, QString> owners{{QChar('l'), "mnu_language"}};
         for (QAbstractButton* button : window + page->findChildren<QAbstractButton*>()) {
             if (button->text().isEmpty()) continue;
@@ -69,10 +66,7 @@ QStringList unnamed(const Form& form, const FormBinder& binder) {
 // Focus chain steps within each page that go back up the page, or left on the same row.
 QStringList tabOrderBackSteps(Wizard& wizard, int& steps) {
     QStringList problems;
-    for (QWidget* page : wizard.widget("qt_page_area")->findChildren<QWidget*>()) {
-        if (!page->objectName().startsWith("frm_") ||
-            page->parentWidget()->objectName() != "qt_page_area")
-            continue;
+    for (QWidget* page : wizard.pages()) {
         QList<QWidget*> chain;
         for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
             if (page->isAncestorOf(w) && w->focusPolicy() & Qt::TabFocus && !w->focusProxy())

@@ -1,8 +1,5 @@
 #pragma once
 
-// One run of the real desktop window for the window tests: a fresh settings store with the
-// installation data, its own program and Windows folders, quiet dialogs and shell.
-
 #include <QCheckBox>
 #include <QDir>
 #include <QMimeData>
@@ -112,6 +109,14 @@ class Wizard {
         return found;
     }
     bool shows(const char* name) const { return widget(name)->isVisibleTo(window.get()); }
+    // The page frames: what shows at one time is one of them with the window's own buttons.
+    QList<QWidget*> pages() const {
+        QList<QWidget*> frames;
+        for (QWidget* child :
+             widget("qt_page_area")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->objectName().startsWith("frm_")) frames << child;
+        return frames;
+    }
     QTreeWidget* fileList() const { return widget<QTreeWidget>("lvwFiles"); }
 
     void click(const char* name) {

@@ -26,15 +26,10 @@ using namespace varmio::test;
 
 namespace {
 
-const char* const kPages[] = {"frm_files",  "frm_pdf",      "frm_img",    "frm_html_1",
-                              "frm_html_2", "frm_html_3",   "frm_html_4", "frm_html_5",
-                              "frm_html_6", "frm_export_1", "frm_ftp",    "frm_mail",
-                              "frm_unc",    "frm_intra"};
-
 QStringList shownPages(const Wizard& wizard) {
     QStringList shown;
-    for (const char* page : kPages)
-        if (wizard.shows(page)) shown << QString::fromLatin1(page);
+    for (QWidget* page : wizard.pages())
+        if (page->isVisibleTo(wizard.window.get())) shown << page->objectName();
     return shown;
 }
 
