@@ -2,15 +2,16 @@
 
 Serves ROOT to "guest"/"secret" on a free port of 127.0.0.1 (written to PORTFILE once it
 listens), lists "." and "..", and appends every command received to ROOT.log. --tls requires
-AUTH TLS with a certificate of test_ca.py's authority. It ends with its parent process.
+AUTH TLS with a certificate of the test authority. It ends with its parent process.
 """
 
-import os, sys, threading, time
+import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
+from server_support import announce, end_with_parent, make_certificates
 
 
 class ListsDots(AbstractedFS):
@@ -30,12 +31,6 @@ def logging_handler(base):
     return LoggingHandler
 
 
-def exit_with_parent(parent):
-    while os.getppid() == parent:
-        time.sleep(0.2)
-    os._exit(0)
-
-
 def main():
     root, port_file = sys.argv[1], sys.argv[2]
     authorizer = DummyAuthorizer()
@@ -43,8 +38,6 @@ def main():
     options = sys.argv[3:]
     handler = logging_handler(TLS_FTPHandler if "--tls" in options else FTPHandler)
     if "--tls" in options:
-        from test_ca import make_certificates
-
         handler.certfile, handler.keyfile = make_certificates(
             options[options.index("--tls") + 1])
         handler.tls_control_required = True
@@ -60,11 +53,8 @@ def main():
     server = FTPServer(("127.0.0.1", 0), handler)
     server.max_cons = 32
 
-    threading.Thread(target=exit_with_parent, args=(os.getppid(),), daemon=True).start()
-    temporary = port_file + ".part"
-    with open(temporary, "w") as out:
-        out.write(str(server.socket.getsockname()[1]))
-    os.rename(temporary, port_file)
+    end_with_parent()
+    announce(port_file, server.socket.getsockname()[1])
     server.serve_forever()
 
 

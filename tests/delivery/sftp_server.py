@@ -6,10 +6,11 @@ OpenSSH line and fingerprint, beside it), appending every login to ROOT.log. It 
 parent process.
 """
 
-import asyncio, os, sys, threading, time, warnings
+import asyncio, os, sys, warnings
 
 warnings.simplefilter("ignore")  # the ciphers asyncssh offers but this test never uses
 import asyncssh  # noqa: E402
+from server_support import announce, end_with_parent  # noqa: E402
 
 
 def host_key(path):
@@ -38,28 +39,19 @@ def login_server(log):
     return LoginServer
 
 
-def exit_with_parent(parent):
-    while os.getppid() == parent:
-        time.sleep(0.2)
-    os._exit(0)
-
-
 async def serve(root, port_file, key):
     server = await asyncssh.create_server(
         login_server(root.rstrip("/") + ".log"), "127.0.0.1", 0,
         server_host_keys=[key],
         sftp_factory=lambda channel: asyncssh.SFTPServer(channel, chroot=root))
-    temporary = port_file + ".part"
-    with open(temporary, "w") as out:
-        out.write(str(server.sockets[0].getsockname()[1]))
-    os.rename(temporary, port_file)
+    announce(port_file, server.sockets[0].getsockname()[1])
     await asyncio.Event().wait()
 
 
 def main():
     root, port_file = sys.argv[1], sys.argv[2]
     key = host_key(sys.argv[sys.argv.index("--host-key") + 1])
-    threading.Thread(target=exit_with_parent, args=(os.getppid(),), daemon=True).start()
+    end_with_parent()
     asyncio.run(serve(root, port_file, key))
 
 

@@ -2,7 +2,7 @@
 
 Takes every message on a free port of 127.0.0.1 (written to PORTFILE once it listens) and stores
 it as OUTFOLDER/N.eml with N.env ("from", one "to" per recipient). --starttls requires STARTTLS
-with a certificate of test_ca.py's authority; --auth requires the login "guest"/"secret" (in
+with a certificate of the test authority; --auth requires the login "guest"/"secret" (in
 clear text without --starttls) and appends each attempt to OUTFOLDER/auth.log. It ends with its
 parent process.
 """
@@ -10,7 +10,7 @@ parent process.
 import asyncio, os, ssl, sys, warnings
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
-from test_ca import make_certificates
+from server_support import announce, end_with_parent, make_certificates
 
 
 class Store:
@@ -49,12 +49,6 @@ def authenticator(folder):
     return check
 
 
-async def exit_with_parent(parent):
-    while os.getppid() == parent:
-        await asyncio.sleep(0.2)
-    os._exit(0)
-
-
 async def main():
     warnings.simplefilter("ignore")  # aiosmtpd warns of a login offered in clear text: wanted
     folder, port_file = sys.argv[1], sys.argv[2]
@@ -74,11 +68,9 @@ async def main():
         host="127.0.0.1",
         port=0,
     )
-    temporary = port_file + ".part"
-    with open(temporary, "w") as out:
-        out.write(str(server.sockets[0].getsockname()[1]))
-    os.rename(temporary, port_file)
-    await exit_with_parent(os.getppid())
+    end_with_parent()
+    announce(port_file, server.sockets[0].getsockname()[1])
+    await asyncio.Event().wait()
 
 
 if __name__ == "__main__":

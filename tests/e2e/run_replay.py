@@ -14,14 +14,12 @@ RUN_TIMEOUT = 60
 PYTHON = "/usr/bin/python3"  # Debian's, which carries pyftpdlib and aiosmtpd
 ARITY = {  # directive: (least, most) words after it; None is unbounded
     "args": (0, None), "options": (0, None), "no-install": (0, 0), "version": (1, 1),
-    "unset": (1, 1), "folder": (1, 1), "file": (2, 2), "reg-set": (3, 3),
-    "exit": (1, 1), "stdout": (1, 1), "not-stdout": (1, 1),
-    "stderr": (1, 1), "expect-file": (2, 2), "expect-file-from": (2, 2),
-    "expect-exists": (1, 1), "expect-absent": (1, 1), "expect-reg": (3, 3),
-    "expect-reg-absent": (2, 2), "run": (1, 1),
-    "ftp-server": (1, 1), "smtp-server": (1, 1), "expect-file-like": (2, 2),
-    "prepare": (1, 1), "cwd": (1, 1), "expect-unchanged": (1, None),
-}
+    "unset": (1, 1), "folder": (1, 1), "file": (2, 2), "reg-set": (3, 3), "exit": (1, 1),
+    "stdout": (1, 1), "not-stdout": (1, 1), "stderr": (1, 1), "expect-file": (2, 2),
+    "expect-file-from": (2, 2), "expect-exists": (1, 1), "expect-absent": (1, 1),
+    "expect-reg": (3, 3), "expect-reg-absent": (2, 2), "run": (1, 1), "ftp-server": (1, 1),
+    "smtp-server": (1, 1), "expect-file-like": (2, 2), "prepare": (1, 1), "cwd": (1, 1),
+    "expect-unchanged": (1, None)}
 ESCAPES = {'"': '"', "\\": "\\", "n": "\n", "r": "\r", "t": "\t"}
 # A quoted word, a bare word, or an unterminated quote (an error).
 WORD = re.compile(r'"((?:[^"\\]|\\.)*)"|([^ \t"][^ \t]*)|(")')
@@ -151,13 +149,13 @@ def full_key(key):
     return key if key.upper().startswith("HK") else ROOT_KEY + "\\" + key
 
 
-def run_tool(argv, env):
-    result = subprocess.run(argv, env=env, capture_output=True, timeout=RUN_TIMEOUT)
-    return result.returncode, result.stdout.decode("utf-8", "surrogateescape")
-
-
 def decode(data):
     return data.decode("utf-8", "surrogateescape")
+
+
+def run_tool(argv, env):
+    result = subprocess.run(argv, env=env, capture_output=True, timeout=RUN_TIMEOUT)
+    return result.returncode, decode(result.stdout)
 
 
 def visible(line):
