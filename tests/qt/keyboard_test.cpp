@@ -123,7 +123,7 @@ class KeyboardTest : public QObject {
         QFETCH(QString, language);
         QFETCH(QString, title);
         for (const char* mode : {"", "/intraman"}) {
-            Wizard wizard(mode, {}, language.toStdString());
+            Wizard wizard(mode, language.toStdString());
             QVERIFY2(wizard.window->windowTitle().contains(title), qPrintable(language));
             const QStringList clashes = keyClashes(wizard);
             QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("; ")));

@@ -69,9 +69,7 @@ inline void writeFile(const QString& path, const std::string& text) {
 // and Windows folders, and the real window, started with `commandLine`.
 class Wizard {
   public:
-    explicit Wizard(const std::string& commandLine,
-                    const std::function<void(Wizard&)>& prepare = {},
-                    const std::string& language = "English") {
+    explicit Wizard(const std::string& commandLine, const std::string& language = "English") {
         home = root.filePath(QStringLiteral("home"));
         windir = root.filePath(QStringLiteral("windows"));
         files = root.filePath(QStringLiteral("files"));
@@ -80,7 +78,6 @@ class Wizard {
         qputenv("VARMIO_HIVE", root.filePath(QStringLiteral("registry.db")).toUtf8());
         qputenv("VARMIO_HOME", home.toUtf8());
         qputenv("WINDIR", windir.toUtf8());
-        if (prepare) prepare(*this);
 
         env = openWizardEnvironment(false);
         const auto installation = parseRegFile(readFile(VARMIO_SOURCE_DIR "/data/install.reg"));
