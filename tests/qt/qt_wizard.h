@@ -7,63 +7,22 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include "app/environment.h"
 #include "main_window.h"
-#include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/random.h"
-#include "platform/shell.h"
 #include "qt_window_host.h"
 #include "settings/reg_file.h"
 #include "settings/settings.h"
+#include "support/wizard/harness.h"
 #include "wizard/startup.h"
 #include "wizard/version.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio::test {
-
-// Answers every question with Yes and cancels every other dialog, writing down what was shown.
-class AnsweringDialogs : public Dialogs {
-  public:
-    void message(std::string_view text, std::string_view) override { messages.emplace_back(text); }
-    bool question(std::string_view text, std::string_view) override {
-        messages.emplace_back(text);
-        return true;
-    }
-    std::optional<std::string> input(std::string_view, std::string_view,
-                                     std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFile(const FileRequest&) override { return std::nullopt; }
-    void beep() override {}
-    std::vector<std::string> messages;
-};
-
-// Opens nothing: a test never starts a browser or the registry installer.
-class QuietShell : public Shell {
-  public:
-    void open(std::string_view file, std::string_view, std::string_view, int) override {
-        opened.emplace_back(file);
-    }
-    void startHidden(std::string_view program) override { opened.emplace_back(program); }
-    std::vector<std::string> opened;
-};
-
-inline std::string readFile(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void writeFile(const QString& path, const std::string& text) {
-    std::ofstream(path.toStdString(), std::ios::binary) << text;
-}
 
 // One run of the wizard: a fresh settings store with the installation data, its own program
 // and Windows folders, and the real window, started with `commandLine`.
@@ -128,7 +87,7 @@ class Wizard {
     // Drops a file of our own onto the file list, as from a file manager.
     QString dropFile(const QString& name) {
         const QString path = files + "/" + name;
-        writeFile(path, "content of " + name.toStdString());
+        writeFile(path.toStdString(), "content of " + name.toStdString());
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
         QWidget* target = fileList()->viewport();
@@ -148,8 +107,8 @@ class Wizard {
     QTemporaryDir root;
     QString home, windir, files;
     WizardEnvironment env;
-    AnsweringDialogs dialogs;
-    QuietShell shell;
+    FakeDialogs dialogs;  // none may show: an unanswered one fails the test
+    FakeShell shell;
     LcgRandom random{7};
     QtWindowHost host;
     std::unique_ptr<WizardWindow> model;
