@@ -50,7 +50,6 @@ class MailAccount : public ::testing::Test {
         w().txt_MAIL_CAP.text = "Figures";
         cmd_next_Click(w());
     }
-    std::string message() { return h.dialogs.shown.empty() ? "" : h.dialogs.shown.back(); }
 
     TempDir files_;
     std::unique_ptr<ScriptServer> server_;
@@ -63,7 +62,7 @@ class MailAccount : public ::testing::Test {
 TEST_F(MailAccount, WithoutAKeyringThePasswordIsAskedOncePerRunAndNeverWritten) {
     send();
     send();
-    EXPECT_EQ(message(), "The e-mail has been handed to your mail program for sending.");
+    EXPECT_EQ(h.dialogs.last(), "The e-mail has been handed to your mail program for sending.");
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(fs::exists(inbox() + "/2.eml"));
     EXPECT_EQ(readFile(inbox() + "/auth.log"), "PLAIN guest secret\nPLAIN guest secret\n");

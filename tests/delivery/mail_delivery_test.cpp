@@ -37,7 +37,6 @@ class MailDeliveryTest : public ::testing::Test {
         w().txt_MAIL_MESS.text = "Numbers attached.";
         cmd_next_Click(w());
     }
-    std::string message() { return h.dialogs.shown.empty() ? "" : h.dialogs.shown.back(); }
 
     TempDir serverFiles_;
     std::unique_ptr<ScriptServer> server_;
@@ -47,11 +46,11 @@ class MailDeliveryTest : public ::testing::Test {
 TEST_F(MailDeliveryTest, NothingIsSentWithoutAValidRecipientOrWhileASessionIsOpen) {
     w().txt_MAIL_RECIP.text = "boss";
     mailSend(w());  // the send checks again, as the Next button does
-    EXPECT_EQ(message(), "Please enter a valid e-mail address for the recipient.");
+    EXPECT_EQ(h.dialogs.last(), "Please enter a valid e-mail address for the recipient.");
 
     w().mailSessionOpen = true;
     send("boss@example.com", "Quarterly");
-    EXPECT_EQ(message(), "Session already established");
+    EXPECT_EQ(h.dialogs.last(), "Session already established");
     EXPECT_TRUE(w().frm_export_1.visible);
     EXPECT_TRUE(fs::is_empty(inbox()));
 }
@@ -60,8 +59,8 @@ TEST_F(MailDeliveryTest, FailedSendKeepsHistoriesAndText) {
     h.system.env["VARMIO_SMTP_URL"] = "smtp://127.0.0.1:" + std::to_string(closedPort());
     send("boss@example.com", "Quarterly");
     const std::string failed = "The e-mail could not be sent (Couldn't connect to server";
-    EXPECT_EQ(message().rfind(failed, 0), 0u) << message();
-    EXPECT_EQ(message().substr(message().size() - 5), " [7])");
+    EXPECT_EQ(h.dialogs.last().rfind(failed, 0), 0u) << h.dialogs.last();
+    EXPECT_EQ(h.dialogs.last().substr(h.dialogs.last().size() - 5), " [7])");
     EXPECT_EQ(w().txt_MAIL_MESS.text, "Numbers attached.");
     EXPECT_EQ(h.config("txt_MAIL_CAP"), "");
     EXPECT_FALSE(w().mailSessionOpen) << "the logoff still runs";
@@ -91,12 +90,9 @@ TEST_F(MailDeliveryTest, AttachmentNamesCannotAddHeaders) {
     const std::string evil = "evil\r\nBcc: eve@example.com\r\nX-Extra: 1.txt";
     writeFile(h.work() + "/" + evil, "evil");
     writeFile(h.work() + "/Grüße \"1\".pdf", "%PDF");
-    MailServer server;
-    server.host = "127.0.0.1";
-    server.port = server_->port();
-    server.security = MailSecurity::Opportunistic;
-    server.from = "wizard@example.com";
-    SmtpMailSystem mail(server, {});
+    SmtpMailSystem mail(
+        {"127.0.0.1", server_->port(), MailSecurity::Opportunistic, "", "", "wizard@example.com"},
+        {});
     mail.send({"bob@example.com",
                "Names",
                "Two files.",

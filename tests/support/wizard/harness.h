@@ -32,6 +32,7 @@ class FakeDialogs : public Dialogs {
                                      std::string_view defaultText) override;
     std::optional<std::string> openFile(const FileRequest& request) override;
     void beep() override { shown.push_back("beep"); }
+    std::string last() const { return shown.empty() ? "" : shown.back(); }
 
   private:
     std::string next(std::string_view what);
