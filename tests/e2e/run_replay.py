@@ -9,7 +9,7 @@ Exit status: 0 passed, 1 failed.
 
 import argparse, fnmatch, glob, os, re, shutil, stat, subprocess, sys, tempfile, time
 
-ROOT_KEY = "HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO"
+ROOT_KEY = "HKEY_LOCAL_MACHINE\\SOFTWARE\\VARMIO\\"
 RUN_TIMEOUT = 60
 PYTHON = "/usr/bin/python3"  # Debian's, which carries pyftpdlib and aiosmtpd
 DIRECTIVES = set(
@@ -79,49 +79,8 @@ def script_for(lines, name):
     return "\n".join(out)
 
 
-class Sandbox:
-    def __init__(self, root, options):
-        self.root = os.path.abspath(root)
-        self.vars = {
-            "SANDBOX": self.root, "HOME_DIR": os.path.join(self.root, "home"),
-            "WINDIR": os.path.join(self.root, "windows"), "WORK": os.path.join(self.root, "work"),
-            "HIVE": os.path.join(self.root, "registry.db"), "SOURCE": options.source,
-            "BIN": options.bin, "TEST_DIR": os.path.dirname(options.test),
-            "VERSION": options.version_stamp,
-        }
-        shutil.rmtree(self.root, ignore_errors=True)
-        for folder in ("WINDIR", "WORK"):
-            os.makedirs(self.vars[folder])
-        os.makedirs(os.path.join(self.vars["HOME_DIR"], "tmp"))
-        os.makedirs(os.path.join(self.root, "user"))
-        for name in ("install.reg", "help.htm", "qdrn.sec"):  # as an installation leaves them
-            shutil.copy(os.path.join(options.source, "data", name), self.vars["HOME_DIR"])
-
-    def expand(self, text):
-        return re.sub(r"\$\{([A-Z_]+)\}|\$([A-Z_]+)", lambda m: self.vars.get(
-            m.group(1) or m.group(2), m.group(0)), text)
-
-    def path(self, text):
-        return os.path.join(self.vars["WORK"], self.expand(text))  # absolute paths stay
-
-    def environment(self):
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("VARMIO_", "XDG_")) and k != "WINDIR"}
-        user = os.path.join(self.root, "user")
-        env.update(VARMIO_HOME=self.vars["HOME_DIR"], VARMIO_HIVE=self.vars["HIVE"],
-                   WINDIR=self.vars["WINDIR"], HOME=user,
-                   XDG_CONFIG_HOME=os.path.join(user, ".config"),
-                   XDG_DATA_HOME=os.path.join(user, ".local", "share"))
-        return env
-
-
 def decode(data):
     return data.decode("utf-8", "surrogateescape")
-
-
-def run_tool(argv, env):
-    result = subprocess.run(argv, env=env, capture_output=True, timeout=RUN_TIMEOUT)
-    return result.returncode, decode(result.stdout)
 
 
 def first_missing(wanted, actual):
@@ -146,35 +105,6 @@ def matches(path, exists=os.path.exists):
     return glob.glob(path) if glob.has_magic(path) else [path] if exists(path) else []
 
 
-class Server:
-    """One of the test servers of tests/delivery, running for one variant."""
-
-    def __init__(self, box, script, folder, name):
-        os.makedirs(folder, exist_ok=True)
-        port_file, self.log = (os.path.join(box.root, name + ext) for ext in (".port", ".log"))
-        with open(self.log, "wb") as log:
-            self.process = subprocess.Popen(
-                [PYTHON, os.path.join(box.vars["SOURCE"], "tests", "delivery", script), folder,
-                 port_file], stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
-        deadline = time.time() + 20
-        while time.time() < deadline and self.process.poll() is None:
-            if os.path.exists(port_file):
-                with open(port_file) as f:
-                    self.port = f.read().strip()
-                return
-            time.sleep(0.02)
-        self.stop()
-        raise TestError("%s did not start (see %s)" % (script, self.log))
-
-    def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-
-
 def listing(top, skip):
     """Every entry below `top`, except the `skip` folders, with what a change would alter."""
     entries = {}
@@ -188,38 +118,86 @@ def listing(top, skip):
     return entries
 
 
+class Server:
+    """One of the test servers of tests/delivery, running for one variant."""
+
+    def __init__(self, run, script, folder, name):
+        os.makedirs(folder, exist_ok=True)
+        port_file, log = (os.path.join(run.root, name + ext) for ext in (".port", ".log"))
+        with open(log, "wb") as out:
+            self.process = subprocess.Popen(
+                [PYTHON, os.path.join(run.options.source, "tests", "delivery", script), folder,
+                 port_file], stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.STDOUT)
+        deadline = time.time() + 20
+        while time.time() < deadline and self.process.poll() is None:
+            if os.path.exists(port_file):
+                with open(port_file) as f:
+                    self.port = f.read().strip()
+                return
+            time.sleep(0.02)
+        self.stop()
+        raise TestError("%s did not start (see %s)" % (script, log))
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+
+
 class Run:
-    """One variant in its own sandbox."""
+    """One variant in its own sandbox: program folder, Windows folder, $WORK, store, home."""
 
     def __init__(self, options, name, root, directives):
         self.options, self.name, self.directives = options, name, directives
-        self.box = Sandbox(root, options)
-        self.env = self.box.environment()
-        self.servers = []
+        self.root, self.servers = os.path.abspath(root), []
+        join = lambda *parts: os.path.join(self.root, *parts)
+        self.vars = {"SANDBOX": self.root, "HOME_DIR": join("home"), "WINDIR": join("windows"),
+                     "WORK": join("work"), "HIVE": join("registry.db"), "SOURCE": options.source,
+                     "BIN": options.bin, "TEST_DIR": os.path.dirname(options.test),
+                     "VERSION": options.version_stamp}
+        shutil.rmtree(self.root, ignore_errors=True)
+        for folder in (join("windows"), join("work"), join("home", "tmp"), join("user")):
+            os.makedirs(folder)
+        for name in ("install.reg", "help.htm", "qdrn.sec"):  # as an installation leaves them
+            shutil.copy(os.path.join(options.source, "data", name), join("home"))
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("VARMIO_", "XDG_")) and k != "WINDIR"}
+        self.env.update(VARMIO_HOME=join("home"), VARMIO_HIVE=join("registry.db"),
+                        WINDIR=join("windows"), HOME=join("user"),
+                        XDG_CONFIG_HOME=join("user", ".config"),
+                        XDG_DATA_HOME=join("user", ".local", "share"))
 
-    def tool(self, name):
-        return os.path.join(self.options.bin, name)
+    def expand(self, text):
+        return re.sub(r"\$([A-Z_]+)", lambda m: self.vars.get(m.group(1), m.group(0)), text)
 
-    def last(self, word, default):
-        found = [rest for _, w, rest in self.directives if w == word]
-        return found[-1] if found else default
+    def path(self, text):
+        return os.path.join(self.vars["WORK"], self.expand(text))  # absolute paths stay
+
+    def tool(self, name, *args, cwd=None):
+        """Runs one of the built programs: exit status, standard output."""
+        result = subprocess.run([os.path.join(self.options.bin, name), *args], env=self.env,
+                                capture_output=True, timeout=RUN_TIMEOUT, cwd=cwd)
+        return result.returncode, decode(result.stdout), decode(result.stderr)
 
     def each(self, word):
         return [rest for _, w, rest in self.directives if w == word]
 
+    def last(self, word, default):
+        return (self.each(word) or [default])[-1]
+
     def reg(self, what, key, *words):
-        status, out = run_tool([self.tool("varmio-reg"), what, ROOT_KEY + "\\" + key, *words],
-                               self.env)
+        status, out, _ = self.tool("varmio-reg", what, ROOT_KEY + key, *words)
         if what == "add" and status != 0:
             raise TestError("varmio-reg add %s failed: %s" % (key, out))
         return status, out[:-1]
 
     def prepare(self):
-        box, env = self.box, self.env
         if not self.each("no-install"):
-            status, out = run_tool([self.tool("reginst"), "--hive", box.vars["HIVE"],
-                                    os.path.join(self.options.source, "data", "install.reg")],
-                                   env)
+            status, out, _ = self.tool("reginst", "--hive", self.vars["HIVE"], os.path.join(
+                self.options.source, "data", "install.reg"))
             if status != 0:
                 raise TestError("reginst failed (%d): %s" % (status, out))
         version = self.last("version", [self.options.version_stamp])[0]
@@ -227,64 +205,61 @@ class Run:
             self.reg("add", "CONFIG", "/v", "MG_VERSION", "/d", version, "/f")
         for number, word, rest in self.directives:  # in order: later ones see earlier ones
             if word == "unset":
-                env.pop(rest[0], None)
+                self.env.pop(rest[0], None)
             elif word == "folder":
-                os.makedirs(box.path(rest[0]), exist_ok=True)
+                os.makedirs(self.path(rest[0]), exist_ok=True)
             elif word == "file":
-                path = box.path(rest[0])
-                os.makedirs(os.path.dirname(path), exist_ok=True)
-                with open(path, "wb") as f:
-                    f.write(box.expand(rest[1]).encode("utf-8", "surrogateescape"))
+                os.makedirs(os.path.dirname(self.path(rest[0])), exist_ok=True)
+                with open(self.path(rest[0]), "wb") as f:
+                    f.write(self.expand(rest[1]).encode("utf-8", "surrogateescape"))
             elif word == "reg-set":
-                self.reg("add", box.expand(rest[0]), "/v", rest[1], "/d", box.expand(rest[2]),
-                         "/f")
+                self.reg("add", self.expand(rest[0]), "/v", rest[1], "/d",
+                         self.expand(rest[2]), "/f")
             elif word == "prepare":
                 result = subprocess.run(
-                    [PYTHON, os.path.join(box.vars["TEST_DIR"], box.expand(rest[0]))],
-                    env=dict(env, **box.vars), cwd=box.vars["WORK"], capture_output=True,
+                    [PYTHON, os.path.join(self.vars["TEST_DIR"], self.expand(rest[0]))],
+                    env=dict(self.env, **self.vars), cwd=self.vars["WORK"], capture_output=True,
                     text=True)
                 if result.returncode != 0:
                     raise TestError("line %d: %s failed: %s" % (number, rest[0], result.stderr))
             elif word in ("ftp-server", "smtp-server"):
                 kind = word.split("-")[0]
-                self.servers.append(Server(box, kind + "_server.py", box.path(rest[0]), word))
-                box.vars[kind.upper() + "_PORT"] = port = self.servers[-1].port
+                self.servers.append(Server(self, kind + "_server.py", self.path(rest[0]), word))
+                self.vars[kind.upper() + "_PORT"] = port = self.servers[-1].port
                 if kind == "smtp":
-                    env["VARMIO_SMTP_URL"] = "smtp://127.0.0.1:" + port
+                    self.env["VARMIO_SMTP_URL"] = "smtp://127.0.0.1:" + port
 
     def play(self, test, script):
         """Runs the wizard; returns the failures."""
-        box, failures = self.box, []
+        failures, unchanged = [], []
         # Taken last, when the sandbox is ready: what the run must not change.
-        unchanged = []
         for rest in self.each("expect-unchanged"):
-            top = os.path.normpath(box.path(rest[0]))
-            skip = {os.path.normpath(box.path(w)) for w in rest[1:]}
+            top = os.path.normpath(self.path(rest[0]))
+            skip = {os.path.normpath(self.path(w)) for w in rest[1:]}
             unchanged.append((top, skip, listing(top, skip)))
-        script_file = os.path.join(box.root, os.path.basename(test))
+        script_file = os.path.join(self.root, os.path.basename(test))
         with open(script_file, "w", encoding="utf-8", errors="surrogateescape") as f:
-            f.write(box.expand(script))
+            f.write(self.expand(script))
         # Expanded late: they may name a server's port.
-        argv = [self.tool("varmio-replay")] + [box.expand(w) for w in self.last("options", [])] \
-            + [script_file] + [box.expand(w) for w in self.last("args", [])]
+        args = [self.expand(w) for w in self.last("options", [])] + [script_file] + \
+            [self.expand(w) for w in self.last("args", [])]
         try:
-            result = subprocess.run(argv, env=self.env, capture_output=True,
-                                    timeout=RUN_TIMEOUT, cwd=box.path(self.last("cwd", ["."])[0]))
+            status, out, err = self.tool("varmio-replay", *args,
+                                         cwd=self.path(self.last("cwd", ["."])[0]))
         except subprocess.TimeoutExpired:
             return ["varmio-replay did not finish within %d s" % RUN_TIMEOUT]
-        stdout, stderr = decode(result.stdout).splitlines(), decode(result.stderr).splitlines()
-        wanted_status = int(self.last("exit", ["0"])[0])
-        if result.returncode != wanted_status:
-            failures.append("exit status %d, expected %d" % (result.returncode, wanted_status))
+        stdout, stderr = out.splitlines(), err.splitlines()
+        if status != int(self.last("exit", ["0"])[0]):
+            failures.append("exit status %d" % status)
         for word, actual in (("stdout", stdout), ("stderr", stderr)):
-            missing = first_missing([box.expand(rest[0]) for rest in self.each(word)], actual)
+            missing = first_missing([self.expand(rest[0]) for rest in self.each(word)], actual)
             if missing is not None:
                 failures.append("%s lacks (in order) %r" % (word, missing))
         base = os.path.splitext(test)[0]
         for out_file in ([base + "." + self.name + ".out"] if self.name else []) + [base + ".out"]:
             if os.path.exists(out_file):
                 with open(out_file, encoding="utf-8", errors="surrogateescape") as f:
-                    if box.expand(f.read()).splitlines() != stdout:
+                    if self.expand(f.read()).splitlines() != stdout:
                         failures.append("transcript differs from " + out_file)
                 break
         for top, skip, before in unchanged:
@@ -298,37 +273,36 @@ class Run:
             if problem:
                 failures.append("line %d: %s" % (number, problem))
         if failures:
-            failures.append("command: %s\ntranscript:\n%s\nstandard error:\n%s"
-                            % (" ".join(argv), "\n".join(stdout), "\n".join(stderr)))
+            failures.append("arguments: %s\ntranscript:\n%s\nstandard error:\n%s"
+                            % (" ".join(args), out, err))
         return failures
 
     def check(self, word, rest, stdout):
         """What is wrong with one after-the-run directive, or None."""
-        box = self.box
-        if word == "not-stdout" and box.expand(rest[0]) in stdout:
-            return "the transcript has the line %r" % box.expand(rest[0])
+        if word == "not-stdout" and self.expand(rest[0]) in stdout:
+            return "the transcript has the line %r" % self.expand(rest[0])
         if word in ("expect-file", "expect-file-from"):
             expected = rest[1] if word == "expect-file" else decode(read_bytes(os.path.join(
                 os.path.dirname(os.path.abspath(__file__)), "expected", rest[1])))
-            actual = read_bytes(box.path(rest[0]))
-            if actual != box.expand(expected).encode("utf-8", "surrogateescape"):
-                return "%s differs or is missing: %r" % (box.path(rest[0]), actual)
+            actual = read_bytes(self.path(rest[0]))
+            if actual != self.expand(expected).encode("utf-8", "surrogateescape"):
+                return "%s differs or is missing: %r" % (self.path(rest[0]), actual)
         elif word == "expect-file-like":
-            path, pattern = box.path(rest[0]), box.expand(rest[1])
+            path, pattern = self.path(rest[0]), self.expand(rest[1])
             found = sorted(glob.glob(path)) if glob.has_magic(path) else [path]
             bad = [name for name in found if read_bytes(name) is None
                    or not fnmatch.fnmatchcase(decode(read_bytes(name)), pattern)]
             if bad or not found:
                 return "%s: none, or not like %r: %s" % (path, pattern, ", ".join(bad))
-        elif word == "expect-exists" and not matches(box.path(rest[0])):
-            return "%s does not exist" % box.path(rest[0])
-        elif word == "expect-absent" and matches(box.path(rest[0]), os.path.lexists):
-            return "present: " + ", ".join(matches(box.path(rest[0]), os.path.lexists))
+        elif word == "expect-exists" and not matches(self.path(rest[0])):
+            return "%s does not exist" % self.path(rest[0])
+        elif word == "expect-absent" and matches(self.path(rest[0]), os.path.lexists):
+            return "present: " + ", ".join(matches(self.path(rest[0]), os.path.lexists))
         elif word in ("expect-reg", "expect-reg-absent"):
-            status, out = self.reg("get", box.expand(rest[0]), rest[1])
+            status, out = self.reg("get", self.expand(rest[0]), rest[1])
             if word == "expect-reg-absent" and status == 0:
                 return "%s\\%s exists: %r" % (rest[0], rest[1], out)
-            if word == "expect-reg" and (status != 0 or out != box.expand(rest[2])):
+            if word == "expect-reg" and (status != 0 or out != self.expand(rest[2])):
                 return "%s\\%s is %r (status %d)" % (rest[0], rest[1], out, status)
         return None
 
@@ -342,25 +316,23 @@ def main():
     options = parser.parse_args()
     for name in ("test", "bin", "source"):  # the wizard runs in $WORK
         setattr(options, name, os.path.abspath(getattr(options, name)))
-    test = options.test
     sandbox = options.sandbox or tempfile.mkdtemp(prefix="varmio-e2e-")
     failed = False
     try:
-        lines, variants = read_test(test)
+        lines, variants = read_test(options.test)
         for name, directives in variants:
-            run = Run(options, name, os.path.join(sandbox, name) if name else sandbox,
-                      directives)
+            run = Run(options, name, os.path.join(sandbox, name), directives)
             try:
                 run.prepare()
-                failures = run.play(test, script_for(lines, name))
+                failures = run.play(options.test, script_for(lines, name))
             finally:
                 for server in run.servers:
                     server.stop()
             failed = failed or bool(failures)
-            label = name or os.path.basename(test)
+            label = name or os.path.basename(options.test)
             print("FAIL [%s]\n%s" % (label, "\n".join(failures)) if failures else "ok [%s]" % label)
     except TestError as e:
-        print("%s: %s" % (os.path.basename(test), e))
+        print("%s: %s" % (os.path.basename(options.test), e))
         return 1
     if not failed and not options.sandbox:
         shutil.rmtree(sandbox, ignore_errors=True)
