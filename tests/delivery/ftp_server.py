@@ -32,16 +32,14 @@ def logging_handler(base):
 
 
 def main():
-    root, port_file = sys.argv[1], sys.argv[2]
+    root, port_file, options = sys.argv[1], sys.argv[2], sys.argv[3:]
     authorizer = DummyAuthorizer()
     authorizer.add_user("guest", "secret", root, perm="elradfmwMT")
-    options = sys.argv[3:]
     handler = logging_handler(TLS_FTPHandler if "--tls" in options else FTPHandler)
     if "--tls" in options:
         handler.certfile, handler.keyfile = make_certificates(
             options[options.index("--tls") + 1])
-        handler.tls_control_required = True
-        handler.tls_data_required = True
+        handler.tls_control_required = handler.tls_data_required = True
     handler.command_log = root.rstrip("/") + ".log"
     if "--read-limit" in sys.argv:
         handler.dtp_handler = ThrottledDTPHandler

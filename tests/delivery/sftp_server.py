@@ -39,7 +39,10 @@ def login_server(log):
     return LoginServer
 
 
-async def serve(root, port_file, key):
+async def main():
+    root, port_file = sys.argv[1], sys.argv[2]
+    key = host_key(sys.argv[sys.argv.index("--host-key") + 1])
+    end_with_parent()
     server = await asyncssh.create_server(
         login_server(root.rstrip("/") + ".log"), "127.0.0.1", 0,
         server_host_keys=[key],
@@ -48,12 +51,5 @@ async def serve(root, port_file, key):
     await asyncio.Event().wait()
 
 
-def main():
-    root, port_file = sys.argv[1], sys.argv[2]
-    key = host_key(sys.argv[sys.argv.index("--host-key") + 1])
-    end_with_parent()
-    asyncio.run(serve(root, port_file, key))
-
-
 if __name__ == "__main__":
-    main()
+    asyncio.run(main())

@@ -15,8 +15,7 @@ from server_support import announce, end_with_parent, make_certificates
 
 class Store:
     def __init__(self, folder):
-        self.folder = folder
-        self.count = 0
+        self.folder, self.count = folder, 0
 
     async def handle_DATA(self, server, session, envelope):
         self.count += 1
@@ -51,23 +50,17 @@ def authenticator(folder):
 
 async def main():
     warnings.simplefilter("ignore")  # aiosmtpd warns of a login offered in clear text: wanted
-    folder, port_file = sys.argv[1], sys.argv[2]
-    options = sys.argv[3:]
+    folder, port_file, options = sys.argv[1], sys.argv[2], sys.argv[3:]
     settings = {"hostname": "varmio-test", "data_size_limit": None}
     if "--starttls" in options:
-        settings["tls_context"] = tls_context(options[options.index("--starttls") + 1])
-        settings["require_starttls"] = True
+        settings.update(tls_context=tls_context(options[options.index("--starttls") + 1]),
+                        require_starttls=True)
     if "--auth" in options:
-        settings["authenticator"] = authenticator(folder)
-        settings["auth_required"] = True
-        settings["auth_require_tls"] = "--starttls" in options
+        settings.update(authenticator=authenticator(folder), auth_required=True,
+                        auth_require_tls="--starttls" in options)
     store = Store(folder)
-    loop = asyncio.get_running_loop()
-    server = await loop.create_server(
-        lambda: SMTP(store, **settings),
-        host="127.0.0.1",
-        port=0,
-    )
+    server = await asyncio.get_running_loop().create_server(
+        lambda: SMTP(store, **settings), host="127.0.0.1", port=0)
     end_with_parent()
     announce(port_file, server.sockets[0].getsockname()[1])
     await asyncio.Event().wait()
