@@ -47,9 +47,8 @@ record(os.path.join(ROOT, "goodgoodgoodgoodgood", "gooddocs.dni"), "Good doc", k
        os.path.join(ROOT, "goodgoodgoodgoodgood", "gooddocs"), "page.htm")
 put(os.path.join(ROOT, "goodgoodgoodgoodgood", "gooddocs", "page.htm"), "<HTML></HTML>")
 # Pages and picture copies planted as links to the outside.
-os.symlink(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, "index.html"))
-os.symlink(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, "$$bgimg.gif"))
-os.symlink(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, "goodgoodgoodgoodgood", "index.html"))
+for name in ("index.html", "$$bgimg.gif", "goodgoodgoodgoodgood/index.html"):
+    os.symlink(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, name))
 
 # Projects whose folder line leads elsewhere.
 os.symlink(OUTSIDE, os.path.join(ROOT, "linkout"))
