@@ -164,9 +164,8 @@ class KeyboardTest : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VARMIO_HIVE", hive);
         env.insert("VARMIO_HOME", root.filePath("home"));
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");  // a window could not open: --help must not need one
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(display);  // a window could not open: --help must not need one
         auto run = [&](const QString& program, const QStringList& args) {
             QProcess process;
             process.setProcessEnvironment(env);
@@ -174,10 +173,7 @@ class KeyboardTest : public QObject {
             process.waitForFinished(20000);
             return std::make_pair(process.exitCode(), process.readAllStandardOutput());
         };
-        const QString version = QString("%1.%2.%3")
-                                    .arg(VARMIO_VERSION_MAJOR)
-                                    .arg(VARMIO_VERSION_MINOR)
-                                    .arg(VARMIO_VERSION_PATCH);
+        const QString version = QStringLiteral(VARMIO_VERSION_TEXT);
         for (const QString program :
              {"varmio-wizard", "reginst", "varmio-reg", "varmio-replay", "varmpdf",
               "varmio-printer-backend", "varmio-printer-agent"}) {
