@@ -14,9 +14,16 @@ namespace varmio::test {
 namespace fs = std::filesystem;
 
 std::string FakeDialogs::next(std::string_view what) {
+    shown.emplace_back(what);
     if (answers.empty()) throw std::logic_error("unanswered dialog: " + std::string(what));
     std::string answer = answers.front();
     answers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakeDialogs::textAnswer(std::string_view what) {
+    std::string answer = next(what);
+    if (answer == "cancel") return std::nullopt;
     return answer;
 }
 
@@ -25,23 +32,16 @@ void FakeDialogs::message(std::string_view text, std::string_view) {
 }
 
 bool FakeDialogs::question(std::string_view text, std::string_view) {
-    shown.emplace_back(text);
     return next(text) == "yes";
 }
 
 std::optional<std::string> FakeDialogs::input(std::string_view prompt, std::string_view,
                                               std::string_view) {
-    shown.emplace_back(prompt);
-    std::string answer = next(prompt);
-    if (answer == "cancel") return std::nullopt;
-    return answer;
+    return textAnswer(prompt);
 }
 
 std::optional<std::string> FakeDialogs::openFile(const FileRequest& request) {
-    shown.push_back(request.filter);
-    std::string answer = next(request.filter);
-    if (answer == "cancel") return std::nullopt;
-    return answer;
+    return textAnswer(request.filter);
 }
 
 std::string FakeSystem::environment(std::string_view name) const {

@@ -35,7 +35,8 @@ class FakeDialogs : public Dialogs {
     std::string last() const { return shown.empty() ? "" : shown.back(); }
 
   private:
-    std::string next(std::string_view what);
+    std::string next(std::string_view what);  // shows `what`, takes the next answer
+    std::optional<std::string> textAnswer(std::string_view what);  // "cancel" gives none
 };
 
 class FakeShell : public Shell {
