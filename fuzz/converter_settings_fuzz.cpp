@@ -1,5 +1,4 @@
-// The converter settings file the printer side leaves for the wizard's driver mode, and the
-// numbers start-up takes from it.
+// The converter settings file left for the driver mode, and the numbers start-up takes from it.
 #include <climits>
 #include <cstddef>
 #include <cstdint>

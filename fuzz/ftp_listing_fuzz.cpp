@@ -1,5 +1,4 @@
-// What an FTP server sends back: its LIST output becomes the listing text, whose folder rows the
-// FTP page shows and walks; and the server field's text becomes an address.
+// An FTP server's LIST output, the folder rows walked from it, and the server field's address.
 #include <cstddef>
 #include <cstdint>
 #include <string>

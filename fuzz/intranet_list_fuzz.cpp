@@ -1,5 +1,4 @@
-// The list of intranets kept in the store (CONFIG "MYINTRA"): records of name, byte 254, root,
-// byte 254, a third field, byte 255.
+// The stored list of intranets (CONFIG "MYINTRA": name \xFE root \xFE extra \xFF ...).
 #include <cstddef>
 #include <cstdint>
 #include <string>

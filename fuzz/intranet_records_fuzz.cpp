@@ -1,11 +1,7 @@
-// Intranet records (.FNI, .dni) as anyone who can write to the shared folder may leave them.
-// There is no reader of a record's text apart from its file, so each input is written as a
-// project record and a document record into a fixed intranet folder, read into tree nodes as
-// the manager reads them, and every path a removal would take from a node is put to the
-// confinement rule: whatever it lets through must really lie inside the intranet. Nothing is
-// deleted here; the removals themselves are the end-to-end tests' business. "$ROOT" in an input
-// stands for the intranet folder, whose name changes from run to run, so that document records
-// (which name their folder in full) can point inside it.
+// Intranet records (.FNI, .dni) as anyone who can write to the shared folder may leave them:
+// each input, written as both records, is read into tree nodes, and every path a removal would
+// take from a node must pass the confinement rule only when it really lies inside the intranet.
+// "$ROOT" in an input stands for the intranet folder, whose name changes from run to run.
 #include <unistd.h>
 
 #include <algorithm>
@@ -34,8 +30,7 @@ std::string realPath(const std::string& path) {
     return ::realpath(path.c_str(), buffer) ? std::string(buffer) : std::string();
 }
 
-// base/root is the intranet with one project folder; base/outside and the root's parent are
-// reachable through links inside it.
+// base/root: the intranet, with links inside it to base/outside and the root's parent.
 struct Intranet {
     std::filesystem::path base;
     std::string root;
@@ -65,8 +60,7 @@ struct Intranet {
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 
-    // A path the rule accepts lies below the root, and so does whatever part of it exists,
-    // once every link in it is followed.
+    // What the rule accepts lies below the root, also with every link followed.
     void checkConfined(const std::string& path) const {
         std::string inside;
         try {

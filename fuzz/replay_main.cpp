@@ -1,6 +1,5 @@
-// Runs a fuzz target's inputs without libFuzzer: every file named on the command line and every
-// file in a folder named there, in name order. The ordinary build replays the corpora this way,
-// so an input that once crashed a target keeps being tried.
+// Runs a fuzz target without libFuzzer on the files and folders named, in name order: the
+// ordinary build replays the corpora this way.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,5 @@
-// The stored lists start-up restores: "|"-ended histories filling combo boxes, description and
-// address pairs filling the link lists, a flag and a file name, and the history test that
-// decides whether a typed text is added.
+// The stored lists start-up restores (histories, link pairs, a flag and a file) and the history
+// test that decides whether a typed text is added.
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>

@@ -12,36 +12,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FolderDeliveryTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        writeFile(h.work() + "/one.txt", "one");
-        fs::create_directories(target());
-        ASSERT_TRUE(h.start(h.work() + "/one.txt"));
-        cmd_next_Click(w());
-        w().chk_cmpHTML.setValue(0);
-        cmd_next_Click(w());
-        w().cmd_unc.userClick();
-    }
-    WizardWindow& w() { return h.window(); }
-    std::string target() { return h.home() + "/out"; }
-
+TEST(FolderDelivery, ChoosersFollowEachOther) {
     WizardHarness h;
-};
+    ASSERT_TRUE(h.startOnDeliveryPage());
+    WizardWindow& w = h.window();
+    w.cmd_unc.userClick();
+    w.txt_UNC_NAME.text = h.work() + "/";
+    w.txt_UNC_NAME.keyPress(13);
+    EXPECT_EQ(w.dir_UNC.path(), h.work());
 
-TEST_F(FolderDeliveryTest, ChoosersFollowEachOther) {
-    w().txt_UNC_NAME.text = h.work() + "/";
-    w().txt_UNC_NAME.keyPress(13);
-    EXPECT_EQ(w().dir_UNC.path(), h.work());
+    w.txt_UNC_NAME.text = h.work() + "/nowhere";
+    w.txt_UNC_NAME.keyPress(13);
+    EXPECT_EQ(w.dir_UNC.path(), h.work()) << "a missing folder leaves the list alone";
+    EXPECT_EQ(w.txt_UNC_NAME.text, h.work() + "/nowhere") << "and the typed text stays";
 
-    w().txt_UNC_NAME.text = h.work() + "/nowhere";
-    w().txt_UNC_NAME.keyPress(13);
-    EXPECT_EQ(w().dir_UNC.path(), h.work()) << "a missing folder leaves the list alone";
-    EXPECT_EQ(w().txt_UNC_NAME.text, h.work() + "/nowhere") << "and the typed text stays";
-
-    w().txt_UNC_NAME.items = {target()};
-    ASSERT_TRUE(w().txt_UNC_NAME.choose(target()));
-    EXPECT_EQ(w().dir_UNC.path(), target());
+    const std::string target = h.home() + "/out";
+    fs::create_directories(target);
+    w.txt_UNC_NAME.items = {target};
+    ASSERT_TRUE(w.txt_UNC_NAME.choose(target));
+    EXPECT_EQ(w.dir_UNC.path(), target);
 }
 
 }  // namespace

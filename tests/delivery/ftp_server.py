@@ -1,25 +1,17 @@
-"""A throw-away FTP server for the delivery tests.
+"""A throw-away FTP server: ftp_server.py ROOT PORTFILE [--read-limit BYTES/S] [--tls CERTFOLDER]
 
-Usage: ftp_server.py ROOT PORTFILE [--read-limit BYTES_PER_SECOND] [--tls CERTFOLDER]
-
-Serves ROOT to the user "guest" (password "secret") on 127.0.0.1, on a port the system picks,
-and writes that port to PORTFILE once it accepts connections. Listings name "." and ".." as
-many servers do. Every command line the server receives is appended to ROOT.log, so a test can
-see exactly what was sent. --read-limit takes uploads no faster than that. --tls makes a
-certificate authority (CERTFOLDER/ca.pem, see test_ca.py) and requires explicit TLS (AUTH TLS)
-with a certificate signed by it. The server ends with its parent process, so a crashed test
-leaves none behind.
+Serves ROOT to "guest"/"secret" on a free port of 127.0.0.1 (written to PORTFILE once it
+listens), lists "." and "..", and appends every command received to ROOT.log. --tls requires
+AUTH TLS with a certificate of the test authority. It ends with its parent process.
 """
 
-import os
 import sys
-import threading
-import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
+from server_support import announce, end_with_parent, make_certificates
 
 
 class ListsDots(AbstractedFS):
@@ -39,25 +31,15 @@ def logging_handler(base):
     return LoggingHandler
 
 
-def exit_with_parent(parent):
-    while os.getppid() == parent:
-        time.sleep(0.2)
-    os._exit(0)
-
-
 def main():
-    root, port_file = sys.argv[1], sys.argv[2]
+    root, port_file, options = sys.argv[1], sys.argv[2], sys.argv[3:]
     authorizer = DummyAuthorizer()
     authorizer.add_user("guest", "secret", root, perm="elradfmwMT")
-    options = sys.argv[3:]
     handler = logging_handler(TLS_FTPHandler if "--tls" in options else FTPHandler)
     if "--tls" in options:
-        from test_ca import make_certificates
-
         handler.certfile, handler.keyfile = make_certificates(
             options[options.index("--tls") + 1])
-        handler.tls_control_required = True
-        handler.tls_data_required = True
+        handler.tls_control_required = handler.tls_data_required = True
     handler.command_log = root.rstrip("/") + ".log"
     if "--read-limit" in sys.argv:
         handler.dtp_handler = ThrottledDTPHandler
@@ -69,11 +51,8 @@ def main():
     server = FTPServer(("127.0.0.1", 0), handler)
     server.max_cons = 32
 
-    threading.Thread(target=exit_with_parent, args=(os.getppid(),), daemon=True).start()
-    temporary = port_file + ".part"
-    with open(temporary, "w") as out:
-        out.write(str(server.socket.getsockname()[1]))
-    os.rename(temporary, port_file)
+    end_with_parent()
+    announce(port_file, server.socket.getsockname()[1])
     server.serve_forever()
 
 

@@ -34,7 +34,6 @@ double secondsSince(Clock::time_point start) {
 class FtpTimeouts : public ::testing::Test {
   protected:
     void start(const std::vector<std::string>& options = {}) {
-        fs::create_directories(root());
         server_ = std::make_unique<ScriptServer>("ftp_server.py", root(), options);
     }
     std::string root() const { return (files_.path() / "root").string(); }

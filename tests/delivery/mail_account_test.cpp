@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 class MailAccount : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::create_directories(inbox());
         server_ = std::make_unique<ScriptServer>(
             "smtp_server.py", inbox(),
             std::vector<std::string>{"--starttls", certificates(), "--auth"});
@@ -40,11 +39,7 @@ class MailAccount : public ::testing::Test {
             dialog.chk_acc_remember.setValue(remember);
             dialog.cmd_ok.userClick();
         };
-        writeFile(h.work() + "/one.txt", "one");
-        ASSERT_TRUE(h.start(h.work() + "/one.txt"));
-        cmd_next_Click(w());
-        w().chk_cmpHTML.setValue(0);
-        cmd_next_Click(w());
+        ASSERT_TRUE(h.startOnDeliveryPage());
     }
     std::string inbox() const { return (files_.path() / "inbox").string(); }
     std::string certificates() const { return (files_.path() / "certs").string(); }
@@ -55,7 +50,6 @@ class MailAccount : public ::testing::Test {
         w().txt_MAIL_CAP.text = "Figures";
         cmd_next_Click(w());
     }
-    std::string message() { return h.dialogs.shown.empty() ? "" : h.dialogs.shown.back(); }
 
     TempDir files_;
     std::unique_ptr<ScriptServer> server_;
@@ -68,7 +62,7 @@ class MailAccount : public ::testing::Test {
 TEST_F(MailAccount, WithoutAKeyringThePasswordIsAskedOncePerRunAndNeverWritten) {
     send();
     send();
-    EXPECT_EQ(message(), "The e-mail has been handed to your mail program for sending.");
+    EXPECT_EQ(h.dialogs.last(), "The e-mail has been handed to your mail program for sending.");
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(fs::exists(inbox() + "/2.eml"));
     EXPECT_EQ(readFile(inbox() + "/auth.log"), "PLAIN guest secret\nPLAIN guest secret\n");

@@ -28,7 +28,6 @@ TEST(SftpHostKey, KnownUnknownAndChangedKeys) {
     TempDir server;
     const std::string root = (server.path() / "root").string();
     const std::string key = (server.path() / "key").string();
-    fs::create_directories(root);
     auto sftp = std::make_unique<ScriptServer>("sftp_server.py", root,
                                                std::vector<std::string>{"--host-key", key});
 
@@ -37,12 +36,8 @@ TEST(SftpHostKey, KnownUnknownAndChangedKeys) {
     const std::string knownHosts = home + "/.ssh/known_hosts";
     fs::create_directories(home);
     h.system.env["HOME"] = home;
-    writeFile(h.work() + "/one.txt", "one");
-    ASSERT_TRUE(h.start(h.work() + "/one.txt"));
+    ASSERT_TRUE(h.startOnDeliveryPage());
     WizardWindow& w = h.window();
-    cmd_next_Click(w);
-    w.chk_cmpHTML.setValue(0);
-    cmd_next_Click(w);
     w.cmd_ftp.userClick();
     w.cmb_htmlfile.text = "page.htm";  // as if made
     writeFile(w.TmpFol + "/page.htm", "<HTML></HTML>");
@@ -85,7 +80,6 @@ TEST(SftpHostKey, KnownUnknownAndChangedKeys) {
 
     // Changed: a server that shows another key where known_hosts holds the first.
     const std::string otherRoot = (server.path() / "other").string();
-    fs::create_directories(otherRoot);
     sftp = std::make_unique<ScriptServer>(
         "sftp_server.py", otherRoot,
         std::vector<std::string>{"--host-key", (server.path() / "other_key").string()});

@@ -1,23 +1,16 @@
-"""A throw-away SFTP server for the delivery tests.
+"""A throw-away SFTP server: sftp_server.py ROOT PORTFILE --host-key KEYFILE
 
-Usage: sftp_server.py ROOT PORTFILE --host-key KEYFILE
-
-Serves ROOT to the user "guest" (password "secret") on 127.0.0.1, on a port the system picks,
-and writes that port to PORTFILE once it accepts connections. It identifies itself with the
-private key in KEYFILE, made first (Ed25519) when there is none, and writes beside it
-KEYFILE.pub (the OpenSSH public key line) and KEYFILE.sha256 (OpenSSH's fingerprint). Every
-login attempt is appended to ROOT.log. The server ends with its parent process.
+Serves ROOT to "guest"/"secret" on a free port of 127.0.0.1 (written to PORTFILE once it
+listens), with the Ed25519 key KEYFILE (made when missing; KEYFILE.pub and KEYFILE.sha256, its
+OpenSSH line and fingerprint, beside it), appending every login to ROOT.log. It ends with its
+parent process.
 """
 
-import asyncio
-import os
-import sys
-import threading
-import time
-import warnings
+import asyncio, os, sys, warnings
 
 warnings.simplefilter("ignore")  # the ciphers asyncssh offers but this test never uses
 import asyncssh  # noqa: E402
+from server_support import announce, end_with_parent  # noqa: E402
 
 
 def host_key(path):
@@ -46,30 +39,17 @@ def login_server(log):
     return LoginServer
 
 
-def exit_with_parent(parent):
-    while os.getppid() == parent:
-        time.sleep(0.2)
-    os._exit(0)
-
-
-async def serve(root, port_file, key):
+async def main():
+    root, port_file = sys.argv[1], sys.argv[2]
+    key = host_key(sys.argv[sys.argv.index("--host-key") + 1])
+    end_with_parent()
     server = await asyncssh.create_server(
         login_server(root.rstrip("/") + ".log"), "127.0.0.1", 0,
         server_host_keys=[key],
         sftp_factory=lambda channel: asyncssh.SFTPServer(channel, chroot=root))
-    temporary = port_file + ".part"
-    with open(temporary, "w") as out:
-        out.write(str(server.sockets[0].getsockname()[1]))
-    os.rename(temporary, port_file)
+    announce(port_file, server.sockets[0].getsockname()[1])
     await asyncio.Event().wait()
 
 
-def main():
-    root, port_file = sys.argv[1], sys.argv[2]
-    key = host_key(sys.argv[sys.argv.index("--host-key") + 1])
-    threading.Thread(target=exit_with_parent, args=(os.getppid(),), daemon=True).start()
-    asyncio.run(serve(root, port_file, key))
-
-
 if __name__ == "__main__":
-    main()
+    asyncio.run(main())

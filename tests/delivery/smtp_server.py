@@ -1,33 +1,21 @@
-"""A throw-away SMTP server for the delivery tests.
+"""A throw-away SMTP server: smtp_server.py OUTFOLDER PORTFILE [--starttls CERTFOLDER] [--auth]
 
-Usage: smtp_server.py OUTFOLDER PORTFILE [--starttls CERTFOLDER] [--auth]
-
-Accepts every message on 127.0.0.1, on a port the system picks, and writes each one to
-OUTFOLDER as N.eml (the raw message) with N.env beside it ("from" and one "to" line per
-recipient). The port goes to PORTFILE once the server accepts connections. The server ends with
-its parent process, so a crashed test leaves none behind.
-
---starttls: makes a certificate authority (CERTFOLDER/ca.pem, see test_ca.py) and a server
-certificate signed by it, and requires STARTTLS before anything else.
---auth: requires a login (user "guest", password "secret") before mail is taken; without
---starttls the login is offered in clear text. Every login attempt, as received, is appended to
-OUTFOLDER/auth.log.
+Takes every message on a free port of 127.0.0.1 (written to PORTFILE once it listens) and stores
+it as OUTFOLDER/N.eml with N.env ("from", one "to" per recipient). --starttls requires STARTTLS
+with a certificate of the test authority; --auth requires the login "guest"/"secret" (in
+clear text without --starttls) and appends each attempt to OUTFOLDER/auth.log. It ends with its
+parent process.
 """
 
-import asyncio
-import os
-import ssl
-import warnings
-import sys
+import asyncio, os, ssl, sys, warnings
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
-from test_ca import make_certificates
+from server_support import announce, end_with_parent, make_certificates
 
 
 class Store:
     def __init__(self, folder):
-        self.folder = folder
-        self.count = 0
+        self.folder, self.count = folder, 0
 
     async def handle_DATA(self, server, session, envelope):
         self.count += 1
@@ -60,36 +48,22 @@ def authenticator(folder):
     return check
 
 
-async def exit_with_parent(parent):
-    while os.getppid() == parent:
-        await asyncio.sleep(0.2)
-    os._exit(0)
-
-
 async def main():
     warnings.simplefilter("ignore")  # aiosmtpd warns of a login offered in clear text: wanted
-    folder, port_file = sys.argv[1], sys.argv[2]
-    options = sys.argv[3:]
+    folder, port_file, options = sys.argv[1], sys.argv[2], sys.argv[3:]
     settings = {"hostname": "varmio-test", "data_size_limit": None}
     if "--starttls" in options:
-        settings["tls_context"] = tls_context(options[options.index("--starttls") + 1])
-        settings["require_starttls"] = True
+        settings.update(tls_context=tls_context(options[options.index("--starttls") + 1]),
+                        require_starttls=True)
     if "--auth" in options:
-        settings["authenticator"] = authenticator(folder)
-        settings["auth_required"] = True
-        settings["auth_require_tls"] = "--starttls" in options
+        settings.update(authenticator=authenticator(folder), auth_required=True,
+                        auth_require_tls="--starttls" in options)
     store = Store(folder)
-    loop = asyncio.get_running_loop()
-    server = await loop.create_server(
-        lambda: SMTP(store, **settings),
-        host="127.0.0.1",
-        port=0,
-    )
-    temporary = port_file + ".part"
-    with open(temporary, "w") as out:
-        out.write(str(server.sockets[0].getsockname()[1]))
-    os.rename(temporary, port_file)
-    await exit_with_parent(os.getppid())
+    server = await asyncio.get_running_loop().create_server(
+        lambda: SMTP(store, **settings), host="127.0.0.1", port=0)
+    end_with_parent()
+    announce(port_file, server.sockets[0].getsockname()[1])
+    await asyncio.Event().wait()
 
 
 if __name__ == "__main__":

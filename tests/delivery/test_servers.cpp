@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <thread>
@@ -27,6 +28,7 @@ constexpr const char* kPython = "/usr/bin/python3";
 
 ScriptServer::ScriptServer(const std::string& script, const std::string& folder,
                            const std::vector<std::string>& options) {
+    std::filesystem::create_directories(folder);
     const std::string path = std::string(VARMIO_SOURCE_DIR) + "/tests/delivery/" + script;
     const std::string portFile = (state_.path() / "port").string();
     std::vector<std::string> args{kPython, path, folder, portFile};

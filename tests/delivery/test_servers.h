@@ -13,8 +13,8 @@ namespace varmio::test {
 // of 127.0.0.1 and is stopped, and waited for, when the object goes.
 class ScriptServer {
   public:
-    // Runs tests/delivery/<script> with `folder` (what it serves or where it stores) and the
-    // script's own `options`.
+    // Runs tests/delivery/<script> with `folder` (what it serves or where it stores; made when
+    // missing) and the script's own `options`.
     ScriptServer(const std::string& script, const std::string& folder,
                  const std::vector<std::string>& options = {});
     ~ScriptServer();

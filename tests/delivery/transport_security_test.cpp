@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 class SmtpSecurity : public ::testing::Test {
   protected:
     void start(const std::vector<std::string>& options) {
-        fs::create_directories(inbox());
         server_ = std::make_unique<ScriptServer>("smtp_server.py", inbox(), options);
     }
     std::string inbox() const { return (files_.path() / "inbox").string(); }
@@ -80,7 +79,6 @@ TEST_F(SmtpSecurity, NoStartTlsNoPasswordUnlessTheAccountSaysNone) {
 // connections now and then.)
 TEST_F(SmtpSecurity, FtpsSendsNoLoginToAnUntrustedServer) {
     const std::string root = (files_.path() / "root").string();
-    fs::create_directories(root);
     ScriptServer ftps("ftp_server.py", root, {"--tls", certificates()});
     CurlFtpClient ftp({10, ""});
     ftp.remoteHost = "ftps://127.0.0.1:" + std::to_string(ftps.port());

@@ -1,16 +1,16 @@
-"""The Debian package: cpack builds it from the build folder into a temporary folder, and
-lintian must report no error; its warnings are printed for the record.
+"""The Debian package: cpack builds it into a temporary folder; lintian must report no error
+(its warnings are printed for the record).
 
 usage: package_test.py BUILD_DIR     (exit 77: skipped)
 """
 
-import shutil
-import subprocess
-import sys
-import tempfile
+import shutil, subprocess, sys, tempfile
 from pathlib import Path
 
-BUILD = Path(sys.argv[1]).resolve()
+
+def output(*command):
+    done = subprocess.run([str(word) for word in command], capture_output=True, text=True)
+    return done.returncode, done.stdout + done.stderr
 
 
 def main():
@@ -19,38 +19,28 @@ def main():
         print("SKIPPED: not installed:", " ".join(missing))
         return 77
     with tempfile.TemporaryDirectory(prefix="varmio-package-") as tmp:
-        made = subprocess.run(["cpack", "--config", str(BUILD / "CPackConfig.cmake"), "-B", tmp],
-                              capture_output=True, text=True)
+        config = Path(sys.argv[1]).resolve() / "CPackConfig.cmake"
+        status, made = output("cpack", "--config", config, "-B", tmp)
         packages = list(Path(tmp).glob("*.deb"))
-        if made.returncode != 0 or len(packages) != 1:
-            print(made.stdout, made.stderr)
+        if status != 0 or len(packages) != 1:
+            print(made)
             return 1
         package = packages[0]
-        info = subprocess.run(["dpkg-deb", "--field", str(package), "Depends"],
-                              capture_output=True, text=True).stdout.strip()
-        print(f"{package.name}: Depends: {info}")
-        files = subprocess.run(["dpkg-deb", "--contents", str(package)],
-                               capture_output=True, text=True).stdout
-        failures = []
-        if "libqt6widgets6" not in info:
-            failures.append("Depends lacks the libraries dpkg-shlibdeps finds")
-        for wanted in ["./usr/bin/varmio-wizard", "./usr/share/varmio/install.reg",
-                       "./usr/share/applications/varmio-wizard.desktop"]:
-            if wanted not in files:
-                failures.append("missing " + wanted)
-        if "varmio-replay" in files:
-            failures.append("varmio-replay is packaged")
-        control = subprocess.run(["dpkg-deb", "--info", str(package)],
-                                 capture_output=True, text=True).stdout
-        if "postinst" not in control or "prerm" not in control:
-            failures.append("maintainer scripts missing")
-        lint = subprocess.run(["lintian", "--tag-display-limit", "0", str(package)],
-                              capture_output=True, text=True)
-        tags = "\n".join(line for line in (lint.stdout + lint.stderr).splitlines()
-                         if line[:2] in ("E:", "W:", "I:", "N:", "P:"))
-        print("lintian:", tags or "no remarks")
-        if any(line.startswith("E:") for line in tags.splitlines()):
-            failures.append("lintian reports errors")
+        depends = output("dpkg-deb", "--field", package, "Depends")[1].strip()
+        print(f"{package.name}: Depends: {depends}")
+        files = output("dpkg-deb", "--contents", package)[1]
+        control = output("dpkg-deb", "--info", package)[1]
+        lint = output("lintian", "--tag-display-limit", "0", package)[1]
+        tags = [line for line in lint.splitlines() if line[:2] in ("E:", "W:", "I:", "N:", "P:")]
+        print("lintian:", "\n".join(tags) or "no remarks")
+        failures = [what for what, bad in [
+            ("Depends lacks the libraries dpkg-shlibdeps finds", "libqt6widgets6" not in depends),
+            ("varmio-replay is packaged", "varmio-replay" in files),
+            ("maintainer scripts missing", "postinst" not in control or "prerm" not in control),
+            ("lintian reports errors", any(tag.startswith("E:") for tag in tags))] if bad]
+        failures += ["missing " + wanted for wanted in [
+            "./usr/bin/varmio-wizard", "./usr/share/varmio/install.reg",
+            "./usr/share/applications/varmio-wizard.desktop"] if wanted not in files]
         for failure in failures:
             print("FAILED:", failure)
         return 1 if failures else 0

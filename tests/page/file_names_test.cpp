@@ -13,13 +13,6 @@ TEST(IsItIMG, JudgesByTheNamesEnding) {
         EXPECT_EQ(IsItIMG(name), 0) << name;
 }
 
-TEST(SplitPath, CutsAfterTheLastSeparator) {
-    EXPECT_EQ(splitPath("/docs/plan.pdf").folder, "/docs/");
-    EXPECT_EQ(splitPath("/docs/plan.pdf").name, "plan.pdf");
-    EXPECT_EQ(splitPath("plan.pdf").folder, "");
-    EXPECT_EQ(splitPath("/docs/").name, "");
-}
-
 TEST(LeavesFolder, OnlyAbsoluteNamesAndParentStepsLeave) {
     for (const char* name : {"/etc/passwd", "../page.htm", "sub/../../x", "..", "a/.."})
         EXPECT_TRUE(leavesFolder(name)) << name;

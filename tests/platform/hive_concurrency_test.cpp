@@ -35,16 +35,20 @@ bool uniform(const std::string& text) {
     return text.find_first_not_of(text.empty() ? ' ' : text[0]) == std::string::npos;
 }
 
-pid_t startWriter(const std::filesystem::path& file, int writer) {
+// A process writing `count` values (without end when negative), each with the shared value in
+// one transaction; after each commit it writes one byte to `ack` when that is not -1.
+pid_t startWriter(const std::filesystem::path& file, int writer, int count, int ack = -1) {
     const pid_t pid = ::fork();
     if (pid != 0) return pid;
     try {
         SqliteHive hive(file);
-        for (int i = 0; i < kValuesPerWriter; ++i) {
+        for (int i = 0; count < 0 || i < count; ++i) {
             hive.transaction([&] {
                 hive.setValue(kKey, valueName(writer, i), kRegSz, valueData(i));
-                hive.setValue(kKey, "shared", kRegBinary, sharedData(writer));
+                hive.setValue(kKey, "shared", kRegBinary, sharedData(writer % 2));
             });
+            const char committed = 1;
+            if (ack != -1 && ::write(ack, &committed, 1) != 1) ::_exit(1);
         }
         ::_exit(0);
     } catch (const std::exception& error) {
@@ -62,7 +66,8 @@ TEST(HiveConcurrencyTest, TwoProcessesWritingAtOnceLoseNothingAndTearNothing) {
                     : std::filesystem::temp_directory_path());
     const auto file = dir.path() / "registry.db";
     // Connections must not cross a fork, so the reader opens after it.
-    const pid_t writers[] = {startWriter(file, 0), startWriter(file, 1)};
+    const pid_t writers[] = {startWriter(file, 0, kValuesPerWriter),
+                             startWriter(file, 1, kValuesPerWriter)};
     SqliteHive reader(file);
 
     int running = 2;
@@ -99,25 +104,6 @@ TEST(HiveConcurrencyTest, TwoProcessesWritingAtOnceLoseNothingAndTearNothing) {
     }
 }
 
-// A writer that reports each committed value on `ack` (one byte per commit) until it is killed.
-pid_t startAcknowledgingWriter(const std::filesystem::path& file, int round, int ack) {
-    const pid_t pid = ::fork();
-    if (pid != 0) return pid;
-    try {
-        SqliteHive hive(file);
-        for (int i = 0;; ++i) {
-            hive.transaction([&] {
-                hive.setValue(kKey, valueName(round, i), kRegSz, valueData(i));
-                hive.setValue(kKey, "shared", kRegBinary, sharedData(round % 2));
-            });
-            const char committed = 1;
-            if (::write(ack, &committed, 1) != 1) ::_exit(1);
-        }
-    } catch (...) {
-        ::_exit(1);
-    }
-}
-
 std::string integrityCheck(const std::filesystem::path& file) {
     sqlite3* db = nullptr;
     // Read-write: the first reader after a crash rolls back the hot journal.
@@ -142,7 +128,7 @@ TEST(HiveConcurrencyTest, AWriterKilledAtAnyMomentLosesNoAcknowledgedWrite) {
     for (int round = 0; round < 200; ++round) {
         int pipe[2];
         ASSERT_EQ(::pipe(pipe), 0);
-        const pid_t writer = startAcknowledgingWriter(file, round, pipe[1]);
+        const pid_t writer = startWriter(file, round, -1, pipe[1]);
         ::close(pipe[1]);
         std::this_thread::sleep_for(
             std::chrono::microseconds(std::uniform_int_distribution<>(0, 30000)(random)));

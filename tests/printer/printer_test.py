@@ -1,16 +1,13 @@
 #!/usr/bin/env python3
-"""The Varmio printer from the print command to the wizard's driver mode.
+"""The Varmio printer from print to the wizard's driver mode: `agent` calls the backend as CUPS
+does, `cups` prints with lp to a private cupsd. The wizard is varmio-replay dumping its file list,
+behind a wrapper that can keep the "window" open (ROOT/hold seconds).
 
-  printer_test.py --bin BUILD/bin --source SOURCE cups    a private cupsd with the queue: lp
-  printer_test.py --bin BUILD/bin --source SOURCE agent   the backend called as CUPS calls it
-
-The wizard is varmio-replay, started by the agent through a small wrapper that can keep the
-"window" open for a while; the replay script dumps the file list the wizard built.
+usage: printer_test.py --bin BUILD/bin --source SOURCE agent|cups     (exit 77: skipped)
 """
-import argparse, os, pathlib, pwd, resource, shutil, signal, subprocess, sys, tempfile, time
+import argparse, os, pathlib, pwd, resource, shutil, subprocess, sys, tempfile, time
 
 SKIP = 77
-LIST_SCRIPT = "dump lvwFiles\ndump lab_file_info\n"
 
 
 def make_pdf(pages):
@@ -50,16 +47,14 @@ def check(condition, message):
 class Sandbox:
     def __init__(self, root, args):
         self.root, self.bin, self.source = root, pathlib.Path(args.bin), pathlib.Path(args.source)
-        self.spool_base = root / "spool"
-        self.spool = self.spool_base / str(os.getuid())
-        self.home, self.windows = root / "home", root / "windows"
-        self.print = self.home / "print"
+        self.spool_base, self.home, self.windows = root / "spool", root / "home", root / "windows"
+        self.spool, self.print = self.spool_base / str(os.getuid()), self.home / "print"
         (self.home / "tmp").mkdir(parents=True)
         self.env = {k: v for k, v in os.environ.items() if k != "DBUS_SESSION_BUS_ADDRESS"}
         self.env.update(VARMIO_HIVE=str(root / "registry.db"), VARMIO_HOME=str(self.home),
                         WINDIR=str(self.windows), VARMIO_SPOOL=str(self.spool_base))
         self.run([self.bin / "reginst", self.source / "data/install.reg"])
-        (root / "list.replay").write_text(LIST_SCRIPT)
+        (root / "list.replay").write_text("dump lvwFiles\ndump lab_file_info\n")
         self.wizard = root / "wizard.sh"
         self.wizard.write_text(f'#!/bin/sh\n"{self.bin}/varmio-replay" "{root}/list.replay" "$@"\n'
                                f'sleep "$(cat "{root}/hold" 2>/dev/null || echo 0)"\n')
@@ -82,14 +77,13 @@ class Sandbox:
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, preexec_fn=limit)
 
     def agent_once(self, **kwargs):
-        out, err = self.agent("--once", **kwargs).communicate(timeout=300)
-        return out, err
+        return self.agent("--once", **kwargs).communicate(timeout=300)
 
     def backend(self, job_id, title, data):
-        env = dict(self.env, DEVICE_URI=f"varmio:{self.spool_base}")
-        user = subprocess.run(["id", "-un"], capture_output=True, text=True).stdout.strip()
-        return subprocess.run([str(self.bin / "varmio-printer-backend"), str(job_id), user, title,
-                               "1", ""], input=data, env=env, capture_output=True, timeout=60)
+        return subprocess.run([str(self.bin / "varmio-printer-backend"), str(job_id),
+                               pwd.getpwuid(os.getuid()).pw_name, title, "1", ""], input=data,
+                              env=dict(self.env, DEVICE_URI=f"varmio:{self.spool_base}"),
+                              capture_output=True, timeout=60)
 
     def jobs(self):
         return sorted(p.name for p in self.spool.glob("[0-9]*")) if self.spool.is_dir() else []
@@ -103,8 +97,7 @@ def listed_rows(transcript):
 
 
 def check_run(sb, transcript, kind, pages=3):
-    """The last run: converter settings, produced files, and the wizard's list of them."""
-    settings = sb.settings()
+    settings = sb.settings()  # of the last run: its files, and the wizard lists them
     folder = settings.split("pat=")[1].rstrip("\r\n")
     names = ["tmp.pdf"] if kind == "pdf" else ["%03d.png" % n for n in range(1, pages + 1)]
     expected = ("[settings]\r\npdf=1\r\n" if kind == "pdf"
@@ -235,14 +228,13 @@ def test_cups(sb):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--bin", required=True)
-    parser.add_argument("--source", required=True)
+    for option in ("--bin", "--source"):
+        parser.add_argument(option, required=True)
     parser.add_argument("test", choices=["agent", "cups"])
     args = parser.parse_args()
     with tempfile.TemporaryDirectory(prefix="varmio-printer-") as root:
-        sb = Sandbox(pathlib.Path(root), args)
         try:
-            return (test_agent if args.test == "agent" else test_cups)(sb) or 0
+            return globals()["test_" + args.test](Sandbox(pathlib.Path(root), args)) or 0
         except (AssertionError, subprocess.CalledProcessError) as failure:
             print("FAILED:", failure, getattr(failure, "stderr", ""), file=sys.stderr)
             return 1

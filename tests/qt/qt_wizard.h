@@ -1,8 +1,5 @@
 #pragma once
 
-// One run of the real desktop window for the window tests: a fresh settings store with the
-// installation data, its own program and Windows folders, quiet dialogs and shell.
-
 #include <QCheckBox>
 #include <QDir>
 #include <QMimeData>
@@ -10,71 +7,28 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include "app/environment.h"
 #include "main_window.h"
-#include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/random.h"
-#include "platform/shell.h"
 #include "qt_window_host.h"
 #include "settings/reg_file.h"
 #include "settings/settings.h"
+#include "support/wizard/harness.h"
 #include "wizard/startup.h"
 #include "wizard/version.h"
 #include "wizard/wizard_window.h"
 
 namespace varmio::test {
 
-// Answers every question with Yes and cancels every other dialog, writing down what was shown.
-class AnsweringDialogs : public Dialogs {
-  public:
-    void message(std::string_view text, std::string_view) override { messages.emplace_back(text); }
-    bool question(std::string_view text, std::string_view) override {
-        messages.emplace_back(text);
-        return true;
-    }
-    std::optional<std::string> input(std::string_view, std::string_view,
-                                     std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> openFile(const FileRequest&) override { return std::nullopt; }
-    void beep() override {}
-    std::vector<std::string> messages;
-};
-
-// Opens nothing: a test never starts a browser or the registry installer.
-class QuietShell : public Shell {
-  public:
-    void open(std::string_view file, std::string_view, std::string_view, int) override {
-        opened.emplace_back(file);
-    }
-    void startHidden(std::string_view program) override { opened.emplace_back(program); }
-    std::vector<std::string> opened;
-};
-
-inline std::string readFile(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void writeFile(const QString& path, const std::string& text) {
-    std::ofstream(path.toStdString(), std::ios::binary) << text;
-}
-
 // One run of the wizard: a fresh settings store with the installation data, its own program
 // and Windows folders, and the real window, started with `commandLine`.
 class Wizard {
   public:
-    explicit Wizard(const std::string& commandLine,
-                    const std::function<void(Wizard&)>& prepare = {},
-                    const std::string& language = "English") {
+    explicit Wizard(const std::string& commandLine, const std::string& language = "English") {
         home = root.filePath(QStringLiteral("home"));
         windir = root.filePath(QStringLiteral("windows"));
         files = root.filePath(QStringLiteral("files"));
@@ -83,7 +37,6 @@ class Wizard {
         qputenv("VARMIO_HIVE", root.filePath(QStringLiteral("registry.db")).toUtf8());
         qputenv("VARMIO_HOME", home.toUtf8());
         qputenv("WINDIR", windir.toUtf8());
-        if (prepare) prepare(*this);
 
         env = openWizardEnvironment(false);
         const auto installation = parseRegFile(readFile(VARMIO_SOURCE_DIR "/data/install.reg"));
@@ -112,6 +65,14 @@ class Wizard {
         return found;
     }
     bool shows(const char* name) const { return widget(name)->isVisibleTo(window.get()); }
+    // The page frames: what shows at one time is one of them with the window's own buttons.
+    QList<QWidget*> pages() const {
+        QList<QWidget*> frames;
+        for (QWidget* child :
+             widget("qt_page_area")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->objectName().startsWith("frm_")) frames << child;
+        return frames;
+    }
     QTreeWidget* fileList() const { return widget<QTreeWidget>("lvwFiles"); }
 
     void click(const char* name) {
@@ -126,7 +87,7 @@ class Wizard {
     // Drops a file of our own onto the file list, as from a file manager.
     QString dropFile(const QString& name) {
         const QString path = files + "/" + name;
-        writeFile(path, "content of " + name.toStdString());
+        writeFile(path.toStdString(), "content of " + name.toStdString());
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
         QWidget* target = fileList()->viewport();
@@ -146,8 +107,8 @@ class Wizard {
     QTemporaryDir root;
     QString home, windir, files;
     WizardEnvironment env;
-    AnsweringDialogs dialogs;
-    QuietShell shell;
+    FakeDialogs dialogs;  // none may show: an unanswered one fails the test
+    FakeShell shell;
     LcgRandom random{7};
     QtWindowHost host;
     std::unique_ptr<WizardWindow> model;

@@ -19,13 +19,11 @@ std::string shellQuoted(const std::string& word) {
 }  // namespace
 
 ToolRun runTool(const std::string& tool, const std::vector<std::string>& args,
-                const std::filesystem::path& workDir, const std::vector<std::string>& environment) {
+                const std::filesystem::path& workDir) {
     const auto out = workDir / "tool.out";
     const auto err = workDir / "tool.err";
-    std::string command = "cd " + shellQuoted(workDir.string()) + " && env -u VARMIO_HIVE";
-    for (const auto& setting : environment)
-        command += " " + shellQuoted(setting);
-    command += " " + shellQuoted(tool);
+    std::string command =
+        "cd " + shellQuoted(workDir.string()) + " && env -u VARMIO_HIVE " + shellQuoted(tool);
     for (const auto& arg : args)
         command += " " + shellQuoted(arg);
     command += " </dev/null >" + shellQuoted(out.string()) + " 2>" + shellQuoted(err.string());

@@ -12,10 +12,9 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs a built tool with these arguments, stdin empty, in `workDir` (which also keeps the
-// captured output). `environment` entries are "NAME=value" prefixed to the command.
+// Runs a built tool with these arguments, stdin empty and VARMIO_HIVE unset, in `workDir` (which
+// also keeps the captured output).
 ToolRun runTool(const std::string& tool, const std::vector<std::string>& args,
-                const std::filesystem::path& workDir,
-                const std::vector<std::string>& environment = {});
+                const std::filesystem::path& workDir);
 
 }  // namespace varmio

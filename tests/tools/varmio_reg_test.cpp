@@ -63,20 +63,18 @@ TEST_F(VarmioRegTest, AddAndDeleteAskUnlessForced) {
     EXPECT_EQ(reg({"get", kConfig, "a"}).status, 1);
 }
 
+// (Every kind of value and name: reg_file_test's round trip, through the same functions.)
 TEST_F(VarmioRegTest, ExportedFilesImportBackToTheSameStore) {
     const std::string key = "HKLM\\Software\\Varmio";
-    reg({"add", key, "/v", "Quote\"d", "/d", "C:\\Path\\ \"x\""});
-    reg({"add", key, "/v", "Bytes", "/d", "\xFE\xFF"});
-    reg({"add", key + "\\Sub", "/v", "Bin", "/t", "REG_BINARY", "/d", "00ff10"});
-    const auto before = reg({"query", key}).out + reg({"query", key + "\\Sub"}).out;
-
+    reg({"add", key + "\\Sub", "/v", "Quote\"d", "/d", "\xFE\xFF"});
+    const auto before = reg({"query", key + "\\Sub"}).out;
+    ASSERT_NE(before.find("Quote\"d    REG_SZ    \xFE\xFF"), std::string::npos) << before;
     // Absolute paths start with "/" like the options do, and still name files.
     const std::string saved = (dir_.path() / "saved.reg").string();
     ASSERT_EQ(reg({"export", key, saved}).status, 0);
     reg({"delete", key, "/f"});
     ASSERT_EQ(reg({"import", saved}).status, 0);
-    EXPECT_EQ(reg({"query", key}).out + reg({"query", key + "\\Sub"}).out, before);
-    EXPECT_EQ(reg({"get", key, "bytes"}).out, "\xFE\xFF\n");
+    EXPECT_EQ(reg({"query", key + "\\Sub"}).out, before);
 }
 
 TEST_F(VarmioRegTest, UsageErrorsExitTwoWithoutTouchingTheHive) {

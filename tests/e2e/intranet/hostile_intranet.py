@@ -24,10 +24,6 @@ def record(path, *lines):
     put(path, "".join(line + "\r\n" for line in lines))
 
 
-def link(target, path):
-    os.symlink(target, path)
-
-
 def key(name):
     return "uniquekey:%s!%s" % (name, "@" * 50)
 
@@ -51,15 +47,14 @@ record(os.path.join(ROOT, "goodgoodgoodgoodgood", "gooddocs.dni"), "Good doc", k
        os.path.join(ROOT, "goodgoodgoodgoodgood", "gooddocs"), "page.htm")
 put(os.path.join(ROOT, "goodgoodgoodgoodgood", "gooddocs", "page.htm"), "<HTML></HTML>")
 # Pages and picture copies planted as links to the outside.
-link(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, "index.html"))
-link(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, "$$bgimg.gif"))
-link(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, "goodgoodgoodgoodgood", "index.html"))
+for name in ("index.html", "$$bgimg.gif", "goodgoodgoodgoodgood/index.html"):
+    os.symlink(os.path.join(OUTSIDE, "victim"), os.path.join(ROOT, name))
 
 # Projects whose folder line leads elsewhere.
-link(OUTSIDE, os.path.join(ROOT, "linkout"))
-link(SHARE, os.path.join(ROOT, "linkup"))
-link(ROOT, os.path.join(ROOT, "linkroot"))
-link(DECOYS, os.path.join(ROOT, "linkcwd"))
+os.symlink(OUTSIDE, os.path.join(ROOT, "linkout"))
+os.symlink(SHARE, os.path.join(ROOT, "linkup"))
+os.symlink(ROOT, os.path.join(ROOT, "linkroot"))
+os.symlink(DECOYS, os.path.join(ROOT, "linkcwd"))
 projects = {
     "abs": DECOYS, "abs2": OUTSIDE, "dotdot": "..", "dotdot2": "../../outside",
     "linkout": "linkout", "linkup": "linkup", "linkroot": "linkroot", "linkcwd": "linkcwd",
@@ -88,7 +83,7 @@ record(os.path.join(DECOYS, "cwd.dni"), "Cwd doc", key("linkcwd"), DECOYS, "a.ht
 # Documents whose folder line leads elsewhere, in the sound project's folder: the projects whose
 # folder is the root would read them again, were they in the root.
 GOOD = os.path.join(ROOT, "goodgoodgoodgoodgood")
-link(os.path.join(OUTSIDE, "docs"), os.path.join(ROOT, "doclink"))
+os.symlink(os.path.join(OUTSIDE, "docs"), os.path.join(ROOT, "doclink"))
 documents = {
     "docempty": ("", "report.htm"), "docdot": (".", "index.html"), "docroot": (ROOT, "index.html"),
     "docrel": ("../outside", "x"), "docabs": (OUTSIDE + "/docs", "a.htm"),
@@ -103,4 +98,4 @@ record(os.path.join(GOOD, "docemptylines.dni"), "", "", "", "")
 record(os.path.join(GOOD, "docorphan.dni"), "Orphan", key("nobody"), OUTSIDE, "x")
 # A record that is a link: renaming it must not write through.
 record(os.path.join(OUTSIDE, "victim.dni"), "Victim", key("Good"), GOOD + "/symrec", "v.htm")
-link(os.path.join(OUTSIDE, "victim.dni"), os.path.join(GOOD, "symrec.dni"))
+os.symlink(os.path.join(OUTSIDE, "victim.dni"), os.path.join(GOOD, "symrec.dni"))

@@ -5,6 +5,7 @@
 
 #include "platform/errors.h"
 #include "settings/reg_file.h"
+#include "wizard/page_sequence.h"
 #include "wizard/startup.h"
 #include "wizard/version.h"
 
@@ -13,9 +14,16 @@ namespace varmio::test {
 namespace fs = std::filesystem;
 
 std::string FakeDialogs::next(std::string_view what) {
+    shown.emplace_back(what);
     if (answers.empty()) throw std::logic_error("unanswered dialog: " + std::string(what));
     std::string answer = answers.front();
     answers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakeDialogs::textAnswer(std::string_view what) {
+    std::string answer = next(what);
+    if (answer == "cancel") return std::nullopt;
     return answer;
 }
 
@@ -24,23 +32,16 @@ void FakeDialogs::message(std::string_view text, std::string_view) {
 }
 
 bool FakeDialogs::question(std::string_view text, std::string_view) {
-    shown.emplace_back(text);
     return next(text) == "yes";
 }
 
 std::optional<std::string> FakeDialogs::input(std::string_view prompt, std::string_view,
                                               std::string_view) {
-    shown.emplace_back(prompt);
-    std::string answer = next(prompt);
-    if (answer == "cancel") return std::nullopt;
-    return answer;
+    return textAnswer(prompt);
 }
 
 std::optional<std::string> FakeDialogs::openFile(const FileRequest& request) {
-    shown.push_back(request.filter);
-    std::string answer = next(request.filter);
-    if (answer == "cancel") return std::nullopt;
-    return answer;
+    return textAnswer(request.filter);
 }
 
 std::string FakeSystem::environment(std::string_view name) const {
@@ -74,6 +75,20 @@ bool WizardHarness::start(const std::string& commandLine) {
     } catch (const ProgramEnd&) {
         return false;
     }
+}
+
+bool WizardHarness::startOnDeliveryPage(const std::vector<std::string>& names) {
+    std::string commandLine;
+    for (const std::string& name : names) {
+        const std::string path = work() + "/" + name;
+        if (!fs::exists(path)) writeFile(path, name.substr(0, name.find('.')));
+        commandLine += (commandLine.empty() ? "" : " ") + path;
+    }
+    if (!start(commandLine)) return false;
+    cmd_next_Click(*window_);
+    window_->chk_cmpHTML.setValue(0);
+    cmd_next_Click(*window_);
+    return window_->frm_export_1.visible;
 }
 
 void WizardHarness::setConfig(const std::string& name, const std::string& value) {

@@ -32,9 +32,11 @@ class FakeDialogs : public Dialogs {
                                      std::string_view defaultText) override;
     std::optional<std::string> openFile(const FileRequest& request) override;
     void beep() override { shown.push_back("beep"); }
+    std::string last() const { return shown.empty() ? "" : shown.back(); }
 
   private:
-    std::string next(std::string_view what);
+    std::string next(std::string_view what);  // shows `what`, takes the next answer
+    std::optional<std::string> textAnswer(std::string_view what);  // "cancel" gives none
 };
 
 class FakeShell : public Shell {
@@ -80,6 +82,9 @@ class WizardHarness {
 
     // Creates the window for `commandLine` and runs start-up; false when it ended the program.
     bool start(const std::string& commandLine = "");
+    // Starts with these files of work() listed (made when missing, holding their names' stems)
+    // and takes the quick way, no page made, to the delivery page; false when it is not reached.
+    bool startOnDeliveryPage(const std::vector<std::string>& names = {"one.txt"});
     WizardWindow& window() { return *window_; }
     Settings& settings() { return settings_; }
     void setConfig(const std::string& name, const std::string& value);

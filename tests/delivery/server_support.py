@@ -1,12 +1,25 @@
-"""A certificate authority of the tests' own, and a server certificate for 127.0.0.1 signed by
-it: FOLDER/ca.pem is what a client must trust, FOLDER/server.pem and FOLDER/server.key what the
-server shows."""
+"""What the test servers share: the port they listen on, told through a file; an end with the
+parent process, so that a crashed test leaves none behind; and a certificate authority."""
 
-import os
-import subprocess
+import os, subprocess, threading, time
+
+
+def announce(port_file, port):
+    with open(port_file + ".part", "w") as out:
+        out.write(str(port))
+    os.rename(port_file + ".part", port_file)
+
+
+def end_with_parent():
+    def watch(parent):
+        while os.getppid() == parent:
+            time.sleep(0.2)
+        os._exit(0)
+    threading.Thread(target=watch, args=(os.getppid(),), daemon=True).start()
 
 
 def make_certificates(folder):
+    """FOLDER/ca.pem, what a client must trust, and the server's FOLDER/server.pem and .key."""
     os.makedirs(folder, exist_ok=True)
 
     def run(*args):
