@@ -9,12 +9,12 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 
 #include "delivery/folder_copy.h"
 #include "platform/files.h"
+#include "sample_files.h"
 
 extern char** environ;
 
@@ -39,15 +39,7 @@ struct FileSet {
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp " + pattern);
         dir = pattern;
         source = dir / "source";
-        fs::create_directory(source);
-        std::string bytes(size, '\0');
-        for (int f = 0; f < count; ++f) {
-            for (size_t i = 0; i < size; ++i)
-                bytes[i] = static_cast<char>((i * 131 + static_cast<size_t>(f) * 17) % 251);
-            const std::string name = "file" + std::to_string(f) + ".bin";
-            std::ofstream(source / name, std::ios::binary) << bytes;
-            rows.push_back({source.string() + "/", name, " "});
-        }
+        rows = bench::writeSampleFiles(source, count, size);
     }
     ~FileSet() {
         std::error_code ignored;

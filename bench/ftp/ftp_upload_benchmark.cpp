@@ -22,6 +22,7 @@
 #include "delivery/ftp_plan.h"
 #include "delivery/ftp_runner.h"
 #include "platform/curl_ftp_client.h"
+#include "sample_files.h"
 #include "test_servers.h"
 
 extern char** environ;
@@ -47,17 +48,7 @@ struct FtpSet {
     std::vector<FileRow> rows;
     test::ScriptServer server{"ftp_server.py", (fs::create_directories(served), served.string())};
 
-    FtpSet(int count, size_t size) {
-        fs::create_directory(source);
-        std::string bytes(size, '\0');
-        for (int f = 0; f < count; ++f) {
-            for (size_t i = 0; i < size; ++i)
-                bytes[i] = static_cast<char>((i * 131 + static_cast<size_t>(f) * 17) % 251);
-            const std::string name = "file" + std::to_string(f) + ".bin";
-            std::ofstream(source / name, std::ios::binary) << bytes;
-            rows.push_back({source.string() + "/", name, " "});
-        }
-    }
+    FtpSet(int count, size_t size) : rows(bench::writeSampleFiles(source, count, size)) {}
     static FtpSet& of(int count, size_t size) {
         static std::map<int, std::unique_ptr<FtpSet>> made;
         auto& set = made[count];
