@@ -42,11 +42,11 @@ namespace {
 // query of the store, and resolving the root costs a system call for each of its folders.
 void writePageOf(WizardWindow& w, int Index, const ConfinedRoot& root,
                  const IndexPageSettings& settings, IntranetReader& reader) {
-    const std::string& folder = w.tvwIntra.node(Index).tag;
-    if (folder.empty()) return;  // a root that names no folder has no page
+    const TreeNode& node = w.tvwIntra.node(Index);
+    if (node.tag.empty()) return;  // a root that names no folder has no page
     // A project whose record names a place outside the intranet gets no page.
-    if (Index != 1 && !tryStep([&] { root.path(folder); })) return;
-    writeIndexPage(root, folder, treePath(w, Index), settings, reader);
+    if (!tryStep([&] { writableFolder(w, node, root); })) return;
+    writeIndexPage(root, node.tag, treePath(w, Index), settings, reader);
 }
 
 }  // namespace

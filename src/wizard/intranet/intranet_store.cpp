@@ -53,8 +53,11 @@ std::string intranetRoot(const WizardWindow& w) {
 }
 
 std::string writableFolder(const WizardWindow& w, const TreeNode& node) {
-    if (w.tvwIntra.position(node) == 1) return node.tag;
-    confinedPath(intranetRoot(w), node.tag);
+    return writableFolder(w, node, ConfinedRoot(intranetRoot(w)));
+}
+
+std::string writableFolder(const WizardWindow& w, const TreeNode& node, const ConfinedRoot& root) {
+    if (w.tvwIntra.position(node) != 1) root.path(node.tag);
     return node.tag;
 }
 

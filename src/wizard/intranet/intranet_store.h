@@ -6,6 +6,7 @@
 
 namespace varmio {
 
+class ConfinedRoot;
 class IntranetReader;
 class WizardWindow;
 struct TreeNode;
@@ -18,6 +19,8 @@ std::string intranetRoot(const WizardWindow& w);
 // The folder of a folder node, to write into: the root node's is the intranet's folder; a
 // project's must lie strictly inside it (a damaged record can name any place), else this throws.
 std::string writableFolder(const WizardWindow& w, const TreeNode& node);
+// The same against a root resolved once for a run of writes.
+std::string writableFolder(const WizardWindow& w, const TreeNode& node, const ConfinedRoot& root);
 
 // Rebuilds the tree: the root, every project level by level, and the root's own documents.
 void InitIntraTree(WizardWindow& w);
